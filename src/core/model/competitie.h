@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/model/klasse.h"
+#include "core/model/mijndata.h"
+#include "core/records/instellingen.h"
+#include "core/records/records.h"
+
+namespace kzo {
+
+// The open competition: header, print settings, classes in tab order, keyed text,
+// file name and modified flag. Two can live side by side.
+class TCompetitie {
+ public:
+  TCompetitie();
+
+  TClubInfo Club;
+  TInstellingen Instellingen;
+  // One entry per tab; a tab without a class holds none (the "?" tab of a closed competition).
+  std::vector<std::unique_ptr<TKlasse>> Tabs;
+  TMynData MynData;
+  std::string Bestandsnaam;
+  std::uint8_t Gewijzigd = 0;  // bit 0 data, bit 1 club settings
+  int ActieveTab = 0;
+
+  void StandaardInstellingen(std::int32_t nu);
+  // A fresh rider identity; IDCounter only grows.
+  std::uint32_t NieuwID() { return Club.IDCounter++; }
+  TKlasse* Actief();
+  int AantalKlassen() const;
+  std::string TabTekst(int tab) const;
+  // Back to no classes: one "?" tab, no file name, keyed text emptied. The header and
+  // the print settings stay as they are.
+  void Sluiten();
+};
+
+}  // namespace kzo
