@@ -235,6 +235,13 @@ TEST_F(KlasseTest, VerwijderBNRestoresRiders) {
   EXPECT_TRUE(k.NettoTekst.empty());
   EXPECT_EQ(k.Rijder(1)->Uitslag(1), 5);
   EXPECT_EQ(k.Rijder(2)->Uitslag(2), 10);
+
+  k.SG.Kop(1) = "PL";
+  k.SG.Rij(1).positie = "BM";
+  VerwijderEindstand(k);
+  EXPECT_EQ(k.SG.Kop(1), " ");
+  EXPECT_EQ(k.SG.Rij(1).positie, "1");
+  EXPECT_EQ(k.SG.Rij(2).positie, "2");
 }
 
 TEST_F(KlasseTest, ColumnInformationHelpers) {

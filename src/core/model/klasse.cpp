@@ -290,6 +290,13 @@ void TKlasse::LaadKlasse(TByteLezer& s, bool all99, const TClubInfo& club) {
 
 // ---- helpers ----
 
+void VerwijderEindstand(TKlasse& k) {
+  k.VerwijderBN();
+  k.SetAantalUitslagen();
+  for (int r = 1; r < k.SG.RowCount(); ++r) k.SG.Rij(r).positie = std::to_string(r);
+  if (k.SG.ColCount() > 1) k.SG.Kop(1) = " ";
+}
+
 int NieuweRijderRij(TKlasse& k, std::uint32_t& idCounter) {
   TTabel& sg = k.SG;
   auto nieuweRijder = [&](int r) {

@@ -108,6 +108,10 @@ class TKlasse {
   void LaadKlasse(TByteLezer& s, bool all99, const TClubInfo& club);
 };
 
+// Back to the plain class: computed columns removed, results restored, counts redone,
+// column 1 numbered 1, 2, 3 ... again and a blank in its header.
+void VerwijderEindstand(TKlasse& k);
+
 // An empty rider row for the class: row 1 or the last row when they hold an empty
 // rider, else a new row with a fresh identity; -1 when the class is full.
 int NieuweRijderRij(TKlasse& k, std::uint32_t& idCounter);
