@@ -1,0 +1,121 @@
+#include "core/scoring/eindstand.h"
+
+#include <algorithm>
+
+#include "core/scoring/meldlijst.h"
+#include "core/scoring/sorteren.h"
+
+namespace kzo {
+
+namespace {
+
+// Adds one computed column at the right end with its header text and TColData.
+void VoegKolomToe(TKlasse& k, const char* kop, int mode, int data) {
+  const int c = k.SG.ColCount();
+  k.SG.SetColCount(c + 1);
+  k.SG.Kop(c) = kop;
+  k.MakeColData(c, c, mode, data);
+}
+
+}  // namespace
+
+const char* BMKeuzeTekst(int index) {
+  static const char* const kTekst[4] = {"Normaal klasseren", "Geen eindklassing",
+                                        "Geen bruto / netto punten",
+                                        "Geen uitslagen + rest uitslagen aanpassen"};
+  return index >= 0 && index < 4 ? kTekst[index] : "";
+}
+
+int EindOptieWoord(const TEindKeuze& k) {
+  int w = 0;
+  if (k.BrutoNetto) w |= 1;
+  if (k.Netto) w |= 2;
+  if (k.Bruto) w |= 4;
+  if (k.Dag) w |= 8;
+  w |= (k.BM & 3) << 4;
+  if (k.AlleKlassen) w |= 0x40;
+  return w;
+}
+
+TEindKeuze EindKeuzeVan(int eindOptie) {
+  TEindKeuze k;
+  k.BrutoNetto = (eindOptie & 1) != 0;
+  k.Netto = (eindOptie & 2) != 0;
+  k.Bruto = (eindOptie & 4) != 0;
+  k.Dag = (eindOptie & 8) != 0;
+  k.BM = BMKeuze(eindOptie);
+  k.AlleKlassen = (eindOptie & 0x40) != 0;
+  return k;
+}
+
+int NettoAantal(TKlasse* k, const TClubInfo& club) {
+  const long long n = k ? k->SetAantalUitslagen() : 0;
+  long long r;
+  if (club.RekOptie & 0x10) {
+    r = n - club.Schrap;
+  } else {
+    // x = n / 100 * RekPercentage, in exact integers: trunc(x), and "the fraction of x is
+    // greater than 0.01" is a remainder above 1 hundredth. Floating point would decide
+    // the remainder of exactly 1 (e.g. 3 results at 67 %) by rounding noise.
+    const long long x100 = n * club.RekPercentage;
+    r = x100 / 100;
+    if (!(club.RekOptie & 1) && x100 % 100 > 1) ++r;
+    r += club.RekPlus1;
+  }
+  return static_cast<int>(r < 1 ? n : r);
+}
+
+void BerekenEindstand(TKlasse& k, int i, const TRekenContext& ctx, const TEindKeuze& keuze,
+                      int netUn) {
+  k.VerwijderBN();
+  const int max = k.SetAantalUitslagen();
+  int un, mode = 0;
+  if (!keuze.BrutoNetto) {
+    un = max;
+    if (ctx.club.GemidOptie == 2) un = netUn < 1 ? max : netUn;
+    const int c = k.SG.ColCount();
+    k.SG.SetColCount(c + 3);
+    static const char* const kKop[3] = {"Totaal", "Uitslagen", "Gemiddeld"};
+    static const int kMode[3] = {VeldBruto, VeldNetto, VeldGemiddelde};
+    for (int j = 0; j < 3; ++j) {
+      k.SG.Kop(c + j) = kKop[j];
+      k.MakeColData(c + j, c + j, kMode[j], un);
+    }
+    k.BN = 3;
+    mode = VeldGemiddelde;
+  } else {
+    un = netUn;
+    if (keuze.Bruto) {
+      k.BN = 1;
+      mode = keuze.Dag && !keuze.Netto ? VeldDag : VeldBruto;
+      VoegKolomToe(k, "Bruto", mode, un);
+    }
+    if (keuze.Netto) {
+      ++k.BN;
+      VoegKolomToe(k, "Netto", VeldNetto, un);
+      mode = VeldNetto;
+    }
+    if (un < 1) un = max;
+  }
+  k.indexnr = i;
+  Sorteren(k, ctx, mode, un, max, 1);
+  if (k.BN > 0 && k.SG.ColCount() > 1) k.SG.Kop(1) = "PL";
+}
+
+void BerekenEindstanden(TCompetitie& comp, TRekenStaat& staat, const TEindKeuze& keuze, int netSpin,
+                        char decimaal, TMeldLijst* meldingen) {
+  staat.EindOptie = EindOptieWoord(keuze);
+  const TRekenContext ctx{comp.Club, staat.Tellend, staat.EindOptie,
+                          decimaal,  &comp.MynData, meldingen};
+  const int tabs = static_cast<int>(comp.Tabs.size());
+  const int van = keuze.AlleKlassen ? 0 : comp.ActieveTab;
+  const int tot = keuze.AlleKlassen ? tabs - 1 : comp.ActieveTab;
+  for (int i = std::max(van, 0); i <= tot && i < tabs; ++i) {
+    TKlasse* k = comp.Tabs[static_cast<std::size_t>(i)].get();
+    if (!k) continue;
+    const int netUn = keuze.AlleKlassen ? NettoAantal(k, comp.Club) : netSpin;
+    BerekenEindstand(*k, i, ctx, keuze, netUn);
+  }
+}
+
+}  // namespace kzo
