@@ -53,6 +53,7 @@ class TByteSchrijver {
   std::size_t Grootte() const { return bytes_.size(); }
   void Zoek(std::size_t pos) { pos_ = pos; }
   void ZoekEinde() { pos_ = bytes_.size(); }
+  void Reserveer(std::size_t n) { bytes_.reserve(n); }
   void Schrijf(const void* bron, std::size_t n);
   void SchrijfInt32(std::int32_t v) { Schrijf(&v, sizeof v); }
   void SchrijfNullen(std::size_t n);

@@ -45,16 +45,23 @@ std::size_t Utf8Lengte(std::string_view s, std::size_t i) {
 std::string GeldigUtf8(std::string_view s) {
   std::string uit;
   uit.reserve(s.size());
+  // Valid runs are copied whole: a large keyed-text section is mostly ASCII.
+  std::size_t begin = 0;
   for (std::size_t i = 0; i < s.size();) {
+    if (static_cast<std::uint8_t>(s[i]) < 0x80) {
+      ++i;
+      continue;
+    }
     std::size_t n = Utf8Lengte(s, i);
     if (n == 0) {
+      uit.append(s.substr(begin, i - begin));
       uit += "\xEF\xBF\xBD";
-      ++i;
+      begin = ++i;
     } else {
-      uit.append(s.substr(i, n));
       i += n;
     }
   }
+  uit.append(s.substr(begin));
   return uit;
 }
 
