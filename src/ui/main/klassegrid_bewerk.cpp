@@ -284,6 +284,7 @@ void TKlasseGrid::Edit1Exit(TAanleiding aanleiding) {
     if (opgeslagen) {
       if (bewerkKol_ <= UitslagOffset() && rijderDataZichtbaar_)
         emit RijderDataVernieuwen(bewerkRij_);
+      comp_.Gewijzigd |= 1;
       emit Gewijzigd();
     }
   }

@@ -62,6 +62,13 @@ std::optional<QString> TQtGebruiker::BewaarBestand(const QString& titel, const Q
   QFileDialog d(ouder_, titel, map, filter);
   d.setAcceptMode(QFileDialog::AcceptSave);
   d.setDefaultSuffix(defaultExt);
+  // The dialog starts on the first filter that offers the default extension.
+  const QString patroon = QStringLiteral("*.") + defaultExt;
+  for (const QString& f : d.nameFilters())
+    if (!defaultExt.isEmpty() && f.contains(patroon, Qt::CaseInsensitive)) {
+      d.selectNameFilter(f);
+      break;
+    }
   if (!naam.isEmpty()) d.selectFile(naam);
   if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return std::nullopt;
   return d.selectedFiles().first();
