@@ -16,6 +16,7 @@
 
 #include "core/records/instellingen.h"
 #include "ui/widgets/gebruiker.h"
+#include "ui/widgets/knoppen.h"
 
 namespace kzo {
 
@@ -101,15 +102,11 @@ TCalc::TCalc(TCompetitie& comp, QWidget* ouder) : QDialog(ouder), comp_(comp) {
   bm->addWidget(bmLabel);
   bm->addWidget(BMLijst, 1);
 
-  OkKnop = new QPushButton(T("&Ok"));
-  HelpKnop = new QPushButton(T("&Help"));
-  AnnuleerKnop = new QPushButton(T("&Annuleren"));
-  OkKnop->setDefault(true);
-  auto* knoppen = new QHBoxLayout;
-  knoppen->addStretch();
-  knoppen->addWidget(OkKnop);
-  knoppen->addWidget(HelpKnop);
-  knoppen->addWidget(AnnuleerKnop);
+  const TDialoogKnoppen kn = MaakDialoogKnoppen();
+  OkKnop = kn.ok;
+  HelpKnop = kn.help;
+  AnnuleerKnop = kn.annuleer;
+  auto* knoppen = kn.rij;
 
   auto* boven = new QHBoxLayout;
   boven->addWidget(bereken, 1);

@@ -6,6 +6,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "ui/widgets/knoppen.h"
+
 namespace kzo {
 
 namespace {
@@ -24,15 +26,11 @@ TNewFile::TNewFile(QWidget* ouder) : QDialog(ouder) {
   }
   RadioGroup1[0]->setChecked(true);
 
-  OkKnop = new QPushButton(T("&Nieuw"));
-  HelpKnop = new QPushButton(T("&Help"));
-  AnnuleerKnop = new QPushButton(T("&Annuleren"));
-  OkKnop->setDefault(true);
-  auto* knoppen = new QHBoxLayout;
-  knoppen->addStretch();
-  knoppen->addWidget(OkKnop);
-  knoppen->addWidget(HelpKnop);
-  knoppen->addWidget(AnnuleerKnop);
+  const TDialoogKnoppen kn = MaakDialoogKnoppen(T("&Nieuw"));
+  OkKnop = kn.ok;
+  HelpKnop = kn.help;
+  AnnuleerKnop = kn.annuleer;
+  auto* knoppen = kn.rij;
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(groep);

@@ -11,6 +11,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "ui/widgets/knoppen.h"
+
 namespace kzo {
 
 namespace {
@@ -84,15 +86,11 @@ TRekAvan::TRekAvan(TClubInfo& club, IGebruiker& gebruiker, QWidget* ouder)
   warn->addStretch();
   layout->addLayout(warn);
 
-  OkKnop = new QPushButton(T("&Ok"));
-  HelpKnop = new QPushButton(T("&Help"));
-  AnnuleerKnop = new QPushButton(T("&Annuleren"));
-  OkKnop->setDefault(true);
-  auto* knoppen = new QHBoxLayout;
-  knoppen->addStretch();
-  knoppen->addWidget(OkKnop);
-  knoppen->addWidget(HelpKnop);
-  knoppen->addWidget(AnnuleerKnop);
+  const TDialoogKnoppen kn = MaakDialoogKnoppen();
+  OkKnop = kn.ok;
+  HelpKnop = kn.help;
+  AnnuleerKnop = kn.annuleer;
+  auto* knoppen = kn.rij;
   layout->addLayout(knoppen);
 
   connect(OkKnop, &QPushButton::clicked, this, [this] {

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "core/file/gebruikersinstellingen.h"
+#include "ui/widgets/knoppen.h"
 
 namespace kzo {
 
@@ -57,15 +58,11 @@ TSetExtra::TSetExtra(IInstellingenOpslag& opslag, IGebruiker& gebruiker, QWidget
   mappenLayout->setColumnStretch(0, 1);
   Edit1->setMinimumWidth(280);
 
-  OkKnop = new QPushButton(T("&Ok"));
-  HelpKnop = new QPushButton(T("&Help"));
-  AnnuleerKnop = new QPushButton(T("&Annuleren"));
-  OkKnop->setDefault(true);
-  auto* knoppen = new QHBoxLayout;
-  knoppen->addStretch();
-  knoppen->addWidget(OkKnop);
-  knoppen->addWidget(HelpKnop);
-  knoppen->addWidget(AnnuleerKnop);
+  const TDialoogKnoppen kn = MaakDialoogKnoppen();
+  OkKnop = kn.ok;
+  HelpKnop = kn.help;
+  AnnuleerKnop = kn.annuleer;
+  auto* knoppen = kn.rij;
 
   auto* boven = new QHBoxLayout;
   boven->addWidget(actie, 1);

@@ -12,6 +12,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "ui/widgets/knoppen.h"
+
 namespace kzo {
 
 namespace {
@@ -117,15 +119,11 @@ void TTekstUit::BouwOp() {
   groep({HuidigeKlasse, AlleKlassen, SelectieKlassen});
   groep({Tabteken, Puntkomma, ElkVeldRegel, Karakter});
 
-  OkKnop = new QPushButton(T("&Ok"));
-  HelpKnop = new QPushButton(T("&Help"));
-  AnnuleerKnop = new QPushButton(T("&Annuleren"));
-  OkKnop->setDefault(true);
-  auto* knoppen = new QHBoxLayout;
-  knoppen->addStretch();
-  knoppen->addWidget(OkKnop);
-  knoppen->addWidget(HelpKnop);
-  knoppen->addWidget(AnnuleerKnop);
+  const TDialoogKnoppen kn = MaakDialoogKnoppen();
+  OkKnop = kn.ok;
+  HelpKnop = kn.help;
+  AnnuleerKnop = kn.annuleer;
+  auto* knoppen = kn.rij;
 
   auto* links = new QVBoxLayout;
   links->addWidget(type);
