@@ -206,20 +206,29 @@ void TTekstUit::Laden(const TTekstUitOpties& onthouden) {
    : o.A(UitAKarakter)     ? Karakter
                            : Tabteken)
       ->setChecked(true);
-  const std::pair<QCheckBox*, std::uint16_t> vakjes[] = {
-      {Uitslagen, UitBUitslagen},   {Startnummer, UitBStartnummer},
-      {Totaal, UitBTotaal},         {AantalUitslagen, UitBAantalUitslagen},
-      {NulLeeg, UitBNulLeeg},       {EenVeld, UitBEenVeld},
-      {Gemiddelde, UitBGemiddelde}, {Informatie, UitBInformatie},
-      {WisselNaam, UitBWisselNaam}, {LeegPrint, UitBLeegPrint},
-      {Clubnaam, UitBClubnaam},     {KlasseNaam, UitBKlasseNaam},
-      {Netto, UitBNetto},           {Bruto, UitBBruto}};
-  for (const auto& [vakje, bit] : vakjes) vakje->setChecked(o.B(bit));
+  for (const auto& [vakje, bit] : Vakjes()) vakje->setChecked(o.B(bit));
   AlleenGeselecteerd->setChecked(false);
   LeegTekst->setText(Q(o.LeegTekst));
   TussenTekst->setText(Q(o.TussenTekst));
   KarakterTekst->setText(Q(o.KarakterTekst));
   KlassenKeuze();
+}
+
+std::array<std::pair<QCheckBox*, std::uint16_t>, 14> TTekstUit::Vakjes() const {
+  return {{{Uitslagen, UitBUitslagen},
+           {Startnummer, UitBStartnummer},
+           {Totaal, UitBTotaal},
+           {AantalUitslagen, UitBAantalUitslagen},
+           {NulLeeg, UitBNulLeeg},
+           {EenVeld, UitBEenVeld},
+           {Gemiddelde, UitBGemiddelde},
+           {Informatie, UitBInformatie},
+           {WisselNaam, UitBWisselNaam},
+           {LeegPrint, UitBLeegPrint},
+           {Clubnaam, UitBClubnaam},
+           {KlasseNaam, UitBKlasseNaam},
+           {Netto, UitBNetto},
+           {Bruto, UitBBruto}}};
 }
 
 TTekstUitOpties TTekstUit::Opties() const {
@@ -236,15 +245,7 @@ TTekstUitOpties TTekstUit::Opties() const {
   for (const auto& [knop, bit] : knoppen)
     if (knop->isChecked()) a |= bit;
   std::uint16_t b = 0;
-  const std::pair<QCheckBox*, std::uint16_t> vakjes[] = {
-      {Uitslagen, UitBUitslagen},   {Startnummer, UitBStartnummer},
-      {Totaal, UitBTotaal},         {AantalUitslagen, UitBAantalUitslagen},
-      {NulLeeg, UitBNulLeeg},       {EenVeld, UitBEenVeld},
-      {Gemiddelde, UitBGemiddelde}, {Informatie, UitBInformatie},
-      {WisselNaam, UitBWisselNaam}, {LeegPrint, UitBLeegPrint},
-      {Clubnaam, UitBClubnaam},     {KlasseNaam, UitBKlasseNaam},
-      {Netto, UitBNetto},           {Bruto, UitBBruto}};
-  for (const auto& [vakje, bit] : vakjes)
+  for (const auto& [vakje, bit] : Vakjes())
     if (vakje->isChecked()) b |= bit;
   o.WoordA = a;
   o.WoordB = b;

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QDialog>
+#include <array>
+#include <cstdint>
 #include <functional>
+#include <utility>
 
 #include "core/model/competitie.h"
 #include "output/tekstuit.h"
@@ -85,6 +88,8 @@ class TTekstUit : public QDialog {
   void Hulp(int context);
 
  private:
+  // Each check box with its bit in the second flag word.
+  std::array<std::pair<QCheckBox*, std::uint16_t>, 14> Vakjes() const;
   void BouwOp();
   void ZetStaat();
   void KlassenKeuze();
