@@ -100,23 +100,23 @@ TAanvulUitslag LeesIntern(std::span<const std::uint8_t> bytes, TCompetitie* comp
   } catch (const std::exception&) {
     u.leesFout = true;
   }
-  if (comp && u.Toegevoegd > 0) comp->Gewijzigd |= 1;
+  // "Ok" marks the competition modified whatever the reading gave.
+  if (comp) comp->Gewijzigd |= 1;
   return u;
 }
 
 TAanvulUitslag LeesBestand(const std::string& naam, IBestandsOpslag& opslag, TCompetitie* comp,
                            const std::vector<bool>& aangevinkt) {
   TAanvulUitslag u;
-  if (!opslag.Bestaat(naam)) {
-    u.gelukt = 80;
-    return u;
-  }
   std::vector<std::uint8_t> bytes;
-  if (opslag.LeesBestand(naam, kMaxBestandGrootte, bytes)) {
+  if (!opslag.Bestaat(naam))
+    u.gelukt = 80;
+  else if (opslag.LeesBestand(naam, kMaxBestandGrootte, bytes))
     u.leesFout = true;
-    return u;
-  }
-  return LeesIntern(bytes, comp, aangevinkt);
+  else
+    return LeesIntern(bytes, comp, aangevinkt);
+  if (comp) comp->Gewijzigd |= 1;
+  return u;
 }
 
 }  // namespace

@@ -38,7 +38,7 @@ inline bool SlaatPlaatsenOp(const TClubInfo& club) { return (club.AlgOptie & 0x2
 TAanvulUitslag Lees(std::span<const std::uint8_t> bytes);
 // Add mode: the classes whose aangevinkt entry (index in file order) is set are added as
 // new tabs while there are fewer than 20, with fresh rider identities and their riders'
-// keyed text; sets the modified flag.
+// keyed text; sets the modified flag in every case, also when nothing could be added.
 TAanvulUitslag Lees(std::span<const std::uint8_t> bytes, TCompetitie& comp,
                     const std::vector<bool>& aangevinkt);
 // The same from a file; a missing file gives 80.

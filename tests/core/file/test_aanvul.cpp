@@ -109,12 +109,18 @@ TEST_F(AanvulTest, TabsFillTheClosedTabTwiceOverAndStopAtTwenty) {
   EXPECT_EQ(u.Melding(), 0u);
   EXPECT_EQ(open.Tabs.size(), 20u);
   EXPECT_EQ(open.Tabs[19]->Naam(), "A");
+
+  // "Ok" marks the competition modified even when no class could be added.
+  open.Gewijzigd = 0;
+  EXPECT_EQ(Lees(bestand, open, {true}).Toegevoegd, 0);
+  EXPECT_EQ(open.Gewijzigd & 1, 1);
 }
 
 TEST_F(AanvulTest, MessagesForMissingUnsuitableAndDamagedFiles) {
   TNepOpslag opslag;
   EXPECT_EQ(Lees("/d/weg.kzo", opslag).Melding(), 80u);
   EXPECT_EQ(Lees("/d/weg.kzo", opslag, open, {true}).Melding(), 80u);
+  EXPECT_EQ(open.Gewijzigd & 1, 1);  // "Ok" was pressed: modified whatever the outcome
 
   Bytes punten = bestand;
   SchrijfOp<std::int32_t>(punten, 88, 0x41);  // results stored as points
@@ -134,6 +140,9 @@ TEST_F(AanvulTest, MessagesForMissingUnsuitableAndDamagedFiles) {
     TAanvulUitslag toe = Lees(b, open, {true, true, true});
     EXPECT_EQ(toe.Melding(), 3u);
     EXPECT_EQ(toe.Toegevoegd, 1);
+    open.Gewijzigd = 0;
+    EXPECT_EQ(Lees(b, open, {false, true}).Toegevoegd, 0);
+    EXPECT_EQ(open.Gewijzigd & 1, 1) << "damaged before anything was added";
   }
   // The last class is not skipped, so a cut inside it still lists every name.
   Bytes kort = bestand;
