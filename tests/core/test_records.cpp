@@ -135,6 +135,10 @@ TEST(Datum, DatumTekst) {
   EXPECT_EQ(DatumTekst("240315", 0, false, true), "15- 3-1924");
   EXPECT_EQ(DatumTekst("20241315", 0, true, true), "15 13 2024");
   EXPECT_EQ(DatumTekst("", 0, true, true), "");
+  // Only a part that reads as 0 or not at all is left out; a negative one is shown.
+  EXPECT_EQ(DatumTekst("2024-1-5", 0, false, true), "-5--1-2024");
+  EXPECT_EQ(DatumTekst("2024-1-5", 0, true, true), "-5 -1 2024");
+  EXPECT_EQ(DatumTekst("2024xx00", 0, false, true), "--2024");
 }
 
 TEST(Datum, LeesEnVulDatumAan) {

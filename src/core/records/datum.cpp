@@ -112,11 +112,13 @@ std::string DatumTekst(std::string_view opgeslagen, int volgorde, bool maandname
   if (jaar >= 21 && jaar <= 99) jaar += 1900;
   static const char* const kMaand[12] = {"jan", "feb", "mrt", "apr", "mei", "jun",
                                          "jul", "aug", "sep", "okt", "nov", "dec"};
-  std::string d = dag > 0 ? RechtsTwee(dag) : std::string();
+  // 0 also stands for a part that does not read as a number; only that is left empty.
+  std::string d = dag != 0 ? RechtsTwee(dag) : std::string();
   std::string m;
-  if (maand > 0)
-    m = (maandnamen && maand <= 12) ? std::string(kMaand[maand - 1]) : RechtsTwee(maand);
-  std::string j = jaar > 0 ? RechtsTwee(jaar) : std::string();
+  if (maand != 0)
+    m = (maandnamen && maand >= 1 && maand <= 12) ? std::string(kMaand[maand - 1])
+                                                  : RechtsTwee(maand);
+  std::string j = jaar != 0 ? RechtsTwee(jaar) : std::string();
   std::vector<std::string> delen;
   switch (volgorde) {
     case 1:
