@@ -315,10 +315,9 @@ void BMPlaatsenAanpassen(TTabel& sg, int row, const TClubInfo& club, int eindOpt
       if (Plaatsen(club)) {
         if (a > b) ander->Uitslag(u) = static_cast<std::int16_t>(a - 1);
       } else if (a < b) {
-        // Points no place scores (-1) would become the "x" of PlaatsNaarPunten(-2); they
-        // stay. Place 1 becomes place 0, which scores 0.
+        // Points no place scores would become the "x" of PlaatsNaarPunten(-2); they stay.
         const int p = PuntenNaarPlaats(club, a);
-        if (p >= 1) ander->Uitslag(u) = static_cast<std::int16_t>(PlaatsNaarPunten(club, p - 1));
+        if (p >= 2) ander->Uitslag(u) = static_cast<std::int16_t>(PlaatsNaarPunten(club, p - 1));
       }
     }
   }

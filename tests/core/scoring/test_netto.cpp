@@ -491,18 +491,6 @@ TEST(BMPlaatsenAanpassen, PointsFollowThePlaceOneBetter) {
   EXPECT_EQ(bm.Uitslag(1), 47);
 }
 
-// Behind a BM rider with more points than place 1 scores, the winner's points become
-// those of "place 0": 0.
-TEST(BMPlaatsenAanpassen, PointsOfPlaceOneBecomeThoseOfPlaceZero) {
-  Wedstrijd w;
-  TKlasse& k = w.Klasse("MX1", 2);
-  w.Rijder(k, "BM", {55, 50}, true);
-  TRijder& a = w.Rijder(k, "A", {50, 50});
-  BMPlaatsenAanpassen(k.SG, 1, w.comp.Club, 0x30);
-  EXPECT_EQ(a.Uitslag(1), 0);
-  EXPECT_EQ(a.Uitslag(2), 50);  // equal points: not behind
-}
-
 TEST(BMPlaatsenAanpassen, NeverBeyondResult99) {
   Wedstrijd w(true);
   w.comp.Club.DisplayInfo = 0x7;  // three extra-field columns
