@@ -315,7 +315,8 @@ void BMPlaatsenAanpassen(TTabel& sg, int row, const TClubInfo& club, int eindOpt
       if (Plaatsen(club)) {
         if (a > b) ander->Uitslag(u) = static_cast<std::int16_t>(a - 1);
       } else if (a < b) {
-        // Points no place scores would become the "x" of PlaatsNaarPunten(-2); they stay.
+        // Points no place scores would become the "x" of PlaatsNaarPunten(-2), and the
+        // points of place 1 the 0 of place 0: both stay as they are.
         const int p = PuntenNaarPlaats(club, a);
         if (p >= 2) ander->Uitslag(u) = static_cast<std::int16_t>(PlaatsNaarPunten(club, p - 1));
       }
