@@ -491,6 +491,18 @@ TEST(BMPlaatsenAanpassen, PointsFollowThePlaceOneBetter) {
   EXPECT_EQ(bm.Uitslag(1), 47);
 }
 
+// Behind a BM rider with more points than place 1 scores, the winner keeps its points
+// instead of falling to the 0 of "place 0".
+TEST(BMPlaatsenAanpassen, PointsOfPlaceOneStay) {
+  Wedstrijd w;
+  TKlasse& k = w.Klasse("MX1", 2);
+  w.Rijder(k, "BM", {55, 50}, true);
+  TRijder& a = w.Rijder(k, "A", {50, 47});
+  BMPlaatsenAanpassen(k.SG, 1, w.comp.Club, 0x30);
+  EXPECT_EQ(a.Uitslag(1), 50);
+  EXPECT_EQ(a.Uitslag(2), 50);  // behind the BM rider's 50: one place up
+}
+
 TEST(BMPlaatsenAanpassen, NeverBeyondResult99) {
   Wedstrijd w(true);
   w.comp.Club.DisplayInfo = 0x7;  // three extra-field columns
