@@ -4,11 +4,10 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
-#include <random>
 
-#include "core/records/instellingen.h"
 #include "core/scoring/eindstand.h"
 #include "core/scoring/meldlijst.h"
+#include "grootste.h"
 #include "output/tekstuit.h"
 
 namespace kzo {
@@ -20,35 +19,13 @@ TCompetitie GrootsteCompetitie() {
   comp.Club.Clubnaam.Set("MC De Grootste");
   comp.Club.AlgOptie = 0;  // points, names swapped
   comp.Club.DisplayInfo = 0x90;
-  comp.Tabs.clear();
-  std::mt19937 kans(5);
-  for (int k = 0; k < MaxKlassen; ++k) {
-    auto kl = std::make_unique<TKlasse>("Klasse " + std::to_string(k + 1), comp.Club);
-    kl->InfoKlasse.aantaluitslagen = MaxUitslagen;
-    kl->SetupSG(comp.Club);
-    kl->SG.SetRowCount(MaxRijders + 1);
-    for (int r = 1; r <= MaxRijders; ++r) {
-      auto rd = std::make_unique<TRijder>();
-      rd->Rijder.IDnum = comp.NieuwID();
-      rd->Rijder.Naam.Set("Achternaam" + std::to_string(r) + ", Voornaam");
-      rd->Rijder.RijNr.Set(std::to_string(r));
-      rd->Rijder.Extra[0].Set("Woonplaats");
-      for (int u = 1; u <= MaxUitslagen; ++u)
-        rd->Uitslag(u) = static_cast<std::int16_t>(static_cast<int>(kans() % 56) - 5);
-      kl->SG.Rij(r).rijder = std::move(rd);
-      kl->SG.Rij(r).positie = std::to_string(r);
-    }
-    // A race day of three results per series.
-    for (int u = 1; u + 2 <= MaxUitslagen; u += 3) {
-      auto info = NulRecord<TUitslagInfo>();
-      info.Uitsl[0] = u;
-      info.Uitsl[1] = u + 2;
-      info.Datum.Set("20240315");
-      info.Opmerking.Set("Circuit & baan");
-      kl->SG.Kolom(kl->UitslKolom(u))->SetInfo(info);
-    }
-    comp.Tabs.push_back(std::move(kl));
-  }
+  TGrootsteOpzet o;
+  // Points 0..50 and every special value; a race day of three results per series.
+  o.Uitslag = [](int k, int r, int u) {
+    return static_cast<std::int16_t>(Toeval(k, r, u) % 56 - 5);
+  };
+  o.Opmerking = "Circuit & baan";
+  VulGrootste(comp, o);
   TRekenStaat staat;
   TMeldLijst lijst;
   BerekenEindstanden(comp, staat, TEindKeuze{}, 0, '.', &lijst);

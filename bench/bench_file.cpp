@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/file/bestand.h"
+#include "grootste.h"
 
 namespace kzo {
 namespace {
@@ -15,39 +16,19 @@ namespace {
 TCompetitie Grootste() {
   TCompetitie c;
   c.StandaardInstellingen(0);
-  for (int k = 0; k < MaxKlassen; ++k) {
-    auto kl = std::make_unique<TKlasse>("Klasse " + std::to_string(k + 1), c.Club);
-    kl->InfoKlasse.aantaluitslagen = MaxUitslagen;
-    kl->SetupSG(c.Club);
-    kl->SG.SetRowCount(MaxRijders + 1);
-    for (int r = 1; r <= MaxRijders; ++r) {
-      auto rd = std::make_unique<TRijder>();
-      rd->Rijder.IDnum = c.NieuwID();
-      rd->Rijder.Naam.Set("Rijder " + std::to_string(r));
-      rd->Rijder.RijNr.Set(std::to_string(r));
-      for (int u = 1; u <= MaxUitslagen; ++u) rd->Uitslag(u) = static_cast<std::int16_t>(r);
-      // A DQ, dnf or dns record for every tenth result.
-      for (int u = 1; u <= MaxUitslagen; u += 10)
-        c.MynData.SetData(rd->Sleutel(), u,
-                          std::to_string(r) +
-                              "\x04"
-                              "1\x04"
-                              "Valse start");
-      kl->SG.Rij(r).rijder = std::move(rd);
-      kl->SG.Rij(r).positie = std::to_string(r);
-    }
-    for (int u = 1; u <= MaxUitslagen; u += 2) {
-      auto info = NulRecord<TUitslagInfo>();
-      info.Datum.Set("20240407");
-      info.Uitsl[0] = u;
-      info.Uitsl[1] = std::min(u + 1, MaxUitslagen);
-      kl->SG.Kolom(kl->UitslKolom(u))->SetInfo(info);
-    }
-    if (k == 0)
-      c.Tabs[0] = std::move(kl);
-    else
-      c.Tabs.push_back(std::move(kl));
-  }
+  TGrootsteOpzet o;
+  o.Uitslag = [](int, int r, int u) { return static_cast<std::int16_t>((r + u) % 40 + 1); };
+  o.ReeksLengte = 2;
+  // A DQ, dnf or dns record for every tenth result.
+  o.Rijder = [](TCompetitie& comp, TRijder& rd, int r) {
+    for (int u = 1; u <= MaxUitslagen; u += 10)
+      comp.MynData.SetData(rd.Sleutel(), u,
+                           std::to_string(r) +
+                               "\x04"
+                               "1\x04"
+                               "Valse start");
+  };
+  VulGrootste(c, o);
   return c;
 }
 

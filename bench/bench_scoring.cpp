@@ -6,11 +6,10 @@
 
 #include <memory>
 
-#include "core/model/competitie.h"
-#include "core/records/instellingen.h"
 #include "core/scoring/eindstand.h"
 #include "core/scoring/meldlijst.h"
 #include "core/scoring/sorteren.h"
+#include "grootste.h"
 
 namespace {
 
@@ -21,47 +20,27 @@ TCompetitie& Grootste() {
   static std::unique_ptr<TCompetitie> comp = [] {
     auto c = std::make_unique<TCompetitie>();
     c->StandaardInstellingen(0);  // places stored, points table 50..41, steps (1, 5)
-    c->Tabs.clear();
-    std::uint32_t zaad = 12345;
-    auto willekeur = [&zaad] {
-      zaad = zaad * 1103515245u + 12345u;
-      return static_cast<int>((zaad >> 16) & 0x7FFF);
+    TGrootsteOpzet o;
+    o.ReeksLengte = 0;
+    // Riders 2i-1 and 2i share their results: full ties in pairs.
+    o.Uitslag = [](int k, int r, int u) -> std::int16_t {
+      const int paar = (r + 1) / 2, w = Toeval(k, paar, u) % 100;
+      return w < 3    ? UitDns
+             : w < 5  ? UitDnf
+             : w < 6  ? UitDQ
+             : w < 10 ? UitGeen
+                      : static_cast<std::int16_t>(1 + Toeval(u, paar, k) % 40);
     };
-    for (int kl = 0; kl < MaxKlassen; ++kl) {
-      auto k = std::make_unique<TKlasse>("Klasse " + std::to_string(kl + 1), c->Club);
-      k->InfoKlasse.aantaluitslagen = MaxUitslagen;
-      k->SetupSG(c->Club);
-      // Results 40..45 do not count.
-      auto info = NulRecord<TUitslagInfo>();
-      info.Uitsl[0] = 40;
-      info.Uitsl[1] = 45;
-      info.Optie = 1;
-      k->SG.Kolom(k->UitslKolom(40))->SetInfo(info);
-      k->SG.SetRowCount(MaxRijders + 1);
-      std::int16_t paar[MaxUitslagen] = {};
-      for (int r = 1; r <= MaxRijders; ++r) {
-        auto rd = std::make_unique<TRijder>();
-        rd->Rijder.IDnum = c->NieuwID();
-        rd->Rijder.Naam.Set("Rijder " + std::to_string(r));
-        rd->Rijder.RijNr.Set(std::to_string(r));
-        if (r % 50 == 0) rd->Rijder.Optie |= 1;  // BM
-        // Odd riders get new results, even riders copy them: full ties in pairs.
-        if (r % 2 == 1) {
-          for (int u = 0; u < MaxUitslagen; ++u) {
-            const int w = willekeur() % 100;
-            paar[u] = w < 3    ? UitDns
-                      : w < 5  ? UitDnf
-                      : w < 6  ? UitDQ
-                      : w < 10 ? UitGeen
-                               : static_cast<std::int16_t>(1 + willekeur() % 40);
-          }
-        }
-        for (int u = 0; u < MaxUitslagen; ++u) rd->Rijder.uitslag[u] = paar[u];
-        k->SG.Rij(r).rijder = std::move(rd);
-        k->SG.Rij(r).positie = std::to_string(r);
-      }
-      c->Tabs.push_back(std::move(k));
-    }
+    o.Rijder = [](TCompetitie&, TRijder& rd, int r) {
+      if (r % 50 == 0) rd.Rijder.Optie |= 1;  // BM
+    };
+    VulGrootste(*c, o);
+    // Results 40..45 do not count.
+    auto info = NulRecord<TUitslagInfo>();
+    info.Uitsl[0] = 40;
+    info.Uitsl[1] = 45;
+    info.Optie = 1;
+    for (auto& k : c->Tabs) k->SG.Kolom(k->UitslKolom(40))->SetInfo(info);
     return c;
   }();
   return *comp;

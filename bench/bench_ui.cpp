@@ -16,6 +16,7 @@
 #include "core/file/bestand.h"
 #include "core/file/instellingenopslag.h"
 #include "core/records/datum.h"
+#include "grootste.h"
 #include "platform/qtbestandsopslag.h"
 #include "ui/main/klassegrid.h"
 #include "ui/main/mainform.h"
@@ -68,33 +69,9 @@ QString GrootsteBestand(const QTemporaryDir& map) {
   TCompetitie c;
   c.StandaardInstellingen(DatumNu(kKlok));
   c.Club.Clubnaam.Set("MC Benchmark");
-  c.Tabs.clear();
-  for (int k = 0; k < MaxKlassen; ++k) {
-    auto kl = std::make_unique<TKlasse>("Klasse " + std::to_string(k + 1), c.Club);
-    kl->InfoKlasse.aantaluitslagen = MaxUitslagen;
-    kl->SetupSG(c.Club);
-    kl->SG.SetRowCount(MaxRijders + 1);
-    for (int r = 1; r <= MaxRijders; ++r) {
-      auto rd = std::make_unique<TRijder>();
-      rd->Rijder.IDnum = c.NieuwID();
-      rd->Rijder.Naam.Set("Achternaam " + std::to_string(r) + ", Voornaam");
-      rd->Rijder.RijNr.Set(std::to_string(r));
-      for (int u = 1; u <= MaxUitslagen; ++u)
-        rd->Uitslag(u) = static_cast<std::int16_t>((r + u) % 40 + 1);
-      kl->SG.Rij(r).rijder = std::move(rd);
-      kl->SG.Rij(r).marker = " ";
-      kl->SG.Rij(r).positie = std::to_string(r);
-    }
-    for (int u = 1; u <= MaxUitslagen; u += 3) {
-      auto info = NulRecord<TUitslagInfo>();
-      info.Datum.Set("20240407");
-      info.Opmerking.Set("Zandcircuit");
-      info.Uitsl[0] = u;
-      info.Uitsl[1] = std::min(u + 2, MaxUitslagen);
-      kl->SG.Kolom(kl->UitslKolom(u))->SetInfo(info);
-    }
-    c.Tabs.push_back(std::move(kl));
-  }
+  TGrootsteOpzet o;
+  o.Uitslag = [](int, int r, int u) { return static_cast<std::int16_t>((r + u) % 40 + 1); };
+  VulGrootste(c, o);
   const auto bytes = BestandBytes(c, c.Club.Lettertype, kKlok);
   const QString naam = map.filePath(QStringLiteral("grootste.kzo"));
   QFile f(naam);
