@@ -5,7 +5,9 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QPolygonF>
 #include <cmath>
+#include <initializer_list>
 
 namespace kzo {
 
@@ -26,6 +28,14 @@ QPen Pen(const QColor& c, qreal w = 1.2) {
   p.setJoinStyle(Qt::RoundJoin);
   p.setCapStyle(Qt::RoundCap);
   return p;
+}
+
+// A closed outline through the given corners.
+QPainterPath Veelhoek(std::initializer_list<QPointF> hoeken) {
+  QPainterPath pad;
+  pad.addPolygon(QPolygonF(QList<QPointF>(hoeken)));
+  pad.closeSubpath();
+  return pad;
 }
 
 void Blad(QPainter& p, QRectF r, qreal ezelsoor = 5) {
@@ -118,22 +128,11 @@ void TekenOpenen(QPainter& p) {
   const QColor map(225, 175, 60);
   p.setPen(Pen(map.darker(160)));
   p.setBrush(map.darker(115));
-  QPainterPath achter;
-  achter.moveTo(2.5, 5);
-  achter.lineTo(9, 5);
-  achter.lineTo(11, 7);
-  achter.lineTo(19.5, 7);
-  achter.lineTo(19.5, 19.5);
-  achter.lineTo(2.5, 19.5);
-  achter.closeSubpath();
+  const QPainterPath achter =
+      Veelhoek({{2.5, 5}, {9, 5}, {11, 7}, {19.5, 7}, {19.5, 19.5}, {2.5, 19.5}});
   p.drawPath(achter);
   Blad(p, QRectF(6, 4, 11, 11), 3);
-  QPainterPath voor;
-  voor.moveTo(2.5, 19.5);
-  voor.lineTo(6.5, 10.5);
-  voor.lineTo(22.5, 10.5);
-  voor.lineTo(19.5, 19.5);
-  voor.closeSubpath();
+  const QPainterPath voor = Veelhoek({{2.5, 19.5}, {6.5, 10.5}, {22.5, 10.5}, {19.5, 19.5}});
   QLinearGradient g(0, 10.5, 0, 19.5);
   g.setColorAt(0, map.lighter(115));
   g.setColorAt(1, map);
@@ -143,13 +142,7 @@ void TekenOpenen(QPainter& p) {
 }
 
 void TekenBewaar(QPainter& p) {
-  QPainterPath schijf;
-  schijf.moveTo(3, 3);
-  schijf.lineTo(18, 3);
-  schijf.lineTo(21, 6);
-  schijf.lineTo(21, 21);
-  schijf.lineTo(3, 21);
-  schijf.closeSubpath();
+  const QPainterPath schijf = Veelhoek({{3, 3}, {18, 3}, {21, 6}, {21, 21}, {3, 21}});
   QLinearGradient g(0, 3, 0, 21);
   g.setColorAt(0, kBlauw.lighter(125));
   g.setColorAt(1, kBlauw.darker(110));
@@ -222,15 +215,8 @@ void TekenSnelUitslagen(QPainter& p) {
   p.setBrush(Qt::NoBrush);
   p.drawRect(vlag);
   // A lightning bolt: quick.
-  QPainterPath flits;
-  flits.moveTo(17, 12);
-  flits.lineTo(12.5, 18);
-  flits.lineTo(15.5, 18);
-  flits.lineTo(13, 23);
-  flits.lineTo(20, 16);
-  flits.lineTo(17, 16);
-  flits.lineTo(19.5, 12);
-  flits.closeSubpath();
+  const QPainterPath flits =
+      Veelhoek({{17, 12}, {12.5, 18}, {15.5, 18}, {13, 23}, {20, 16}, {17, 16}, {19.5, 12}});
   p.setPen(Pen(QColor(190, 120, 0), 0.8));
   p.setBrush(kGoud);
   p.drawPath(flits);
