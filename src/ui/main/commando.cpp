@@ -15,23 +15,12 @@ namespace kzo {
 namespace {
 
 // Commands whose dialog comes later; they stay in their place, disabled.
-constexpr std::initializer_list<int> kNogNiet = {actie::KlasseToevoegen,
-                                                 actie::Printen,
-                                                 actie::RijderVerwijderen,
-                                                 actie::VerwijderBM,
-                                                 actie::Kopieer,
-                                                 actie::Plakken,
-                                                 actie::SnelUitslagen,
-                                                 actie::UitslagKolommen,
-                                                 actie::UitslagenWissen,
-                                                 actie::DQ,
-                                                 actie::InformatieUitslagen,
-                                                 actie::ControleUitslagen,
-                                                 actie::Dagklassement,
-                                                 actie::Snelzoeken,
-                                                 actie::UitgebreidZoeken,
-                                                 actie::Sorteren,
-                                                 actie::Weergave};
+constexpr std::initializer_list<int> kNogNiet = {
+    actie::KlasseToevoegen, actie::Printen,    actie::RijderVerwijderen,   actie::VerwijderBM,
+    actie::Kopieer,         actie::Plakken,    actie::SnelUitslagen,       actie::UitslagKolommen,
+    actie::UitslagenWissen, actie::DQ,         actie::InformatieUitslagen, actie::ControleUitslagen,
+    actie::Dagklassement,   actie::Snelzoeken, actie::UitgebreidZoeken,    actie::Sorteren,
+    actie::Weergave};
 
 QString T(const char* utf8) { return QString::fromUtf8(utf8); }
 

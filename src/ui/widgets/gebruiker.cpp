@@ -1,10 +1,10 @@
 #include "ui/widgets/gebruiker.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
-#include <QAbstractButton>
 #include <QMessageBox>
 #include <utility>
 
@@ -33,16 +33,18 @@ IGebruiker::Antwoord TQtGebruiker::Vraag(const QString& tekst, Knoppen knoppen) 
   for (const auto& [knop, tekst] : kTeksten)
     if (QAbstractButton* k = box.button(knop)) k->setText(QString::fromUtf8(tekst));
   switch (box.exec()) {
-    case QMessageBox::Yes: return Antwoord::Ja;
-    case QMessageBox::No: return Antwoord::Nee;
-    case QMessageBox::Ok: return Antwoord::Ok;
-    default: return Antwoord::Annuleren;
+    case QMessageBox::Yes:
+      return Antwoord::Ja;
+    case QMessageBox::No:
+      return Antwoord::Nee;
+    case QMessageBox::Ok:
+      return Antwoord::Ok;
+    default:
+      return Antwoord::Annuleren;
   }
 }
 
-void TQtGebruiker::Fout(const QString& tekst) {
-  QMessageBox::critical(ouder_, kTitel, tekst);
-}
+void TQtGebruiker::Fout(const QString& tekst) { QMessageBox::critical(ouder_, kTitel, tekst); }
 
 void TQtGebruiker::Informatie(const QString& tekst) {
   QMessageBox::information(ouder_, kTitel, tekst);
@@ -56,8 +58,7 @@ std::optional<QString> TQtGebruiker::OpenBestand(const QString& titel, const QSt
 }
 
 std::optional<QString> TQtGebruiker::BewaarBestand(const QString& titel, const QString& map,
-                                                   const QString& filter,
-                                                   const QString& defaultExt,
+                                                   const QString& filter, const QString& defaultExt,
                                                    const QString& naam) {
   QFileDialog d(ouder_, titel, map, filter);
   d.setAcceptMode(QFileDialog::AcceptSave);
