@@ -10,6 +10,7 @@
 #include "core/model/competitie.h"
 #include "core/model/klasse.h"
 #include "core/model/mijndata.h"
+#include "core/records/opties.h"
 #include "core/records/records.h"
 
 namespace kzo {
@@ -30,9 +31,6 @@ struct TAanvulUitslag {
   // The message to show, 0 for none.
   std::uint32_t Melding() const { return gelukt ? gelukt : (leesFout ? 3u : 0u); }
 };
-
-// Classes can only be added when the open competition stores finishing places.
-inline bool SlaatPlaatsenOp(const TClubInfo& club) { return (club.AlgOptie & 0x20) != 0; }
 
 // List mode: the other file's header and class names.
 TAanvulUitslag Lees(std::span<const std::uint8_t> bytes);

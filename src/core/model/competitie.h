@@ -8,6 +8,7 @@
 #include "core/model/klasse.h"
 #include "core/model/mijndata.h"
 #include "core/records/instellingen.h"
+#include "core/records/opties.h"
 #include "core/records/records.h"
 
 namespace kzo {
@@ -24,8 +25,12 @@ class TCompetitie {
   std::vector<std::unique_ptr<TKlasse>> Tabs;
   TMynData MynData;
   std::string Bestandsnaam;
-  std::uint8_t Gewijzigd = 0;  // bit 0 data, bit 1 club settings
+  std::uint8_t Gewijzigd = 0;  // GewijzigdData, GewijzigdClub; through the methods below
   int ActieveTab = 0;
+
+  void MarkeerGewijzigd(std::uint8_t wat = GewijzigdData) { Gewijzigd |= wat; }
+  bool IsGewijzigd() const { return Gewijzigd != 0; }
+  void WisGewijzigd() { Gewijzigd = 0; }
 
   void StandaardInstellingen(std::int32_t nu);
   // A fresh rider identity; IDCounter only grows.
