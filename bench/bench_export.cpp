@@ -8,7 +8,7 @@
 #include "core/scoring/eindstand.h"
 #include "core/scoring/meldlijst.h"
 #include "grootste.h"
-#include "output/tekstuit.h"
+#include "output/tekstuitvoer.h"
 
 namespace kzo {
 namespace {

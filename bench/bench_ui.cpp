@@ -18,8 +18,8 @@
 #include "core/records/datum.h"
 #include "grootste.h"
 #include "platform/qtbestandsopslag.h"
-#include "ui/main/klassegrid.h"
-#include "ui/main/mainform.h"
+#include "ui/main/grid/klassegrid.h"
+#include "ui/main/venster/mainform.h"
 
 namespace kzo {
 namespace {

@@ -21,7 +21,7 @@
 #include "core/records/datum.h"
 #include "core/scoring/eindstand.h"
 #include "core/scoring/meldlijst.h"
-#include "output/tekstuit.h"
+#include "output/tekstuitvoer.h"
 #include "platform/qtbestandsopslag.h"
 
 namespace kzo {

@@ -17,9 +17,9 @@
 #include "core/records/datum.h"
 #include "platform/qtbestandsopslag.h"
 #include "platform/qtinstellingen.h"
-#include "ui/main/klassegrid.h"
-#include "ui/main/mainform.h"
-#include "ui/main/opstart.h"
+#include "ui/main/grid/klassegrid.h"
+#include "ui/main/venster/mainform.h"
+#include "ui/main/venster/opstart.h"
 #include "ui/widgets/gebruiker.h"
 
 namespace {

@@ -14,7 +14,7 @@
 #include "core/records/instellingen.h"
 #include "core/scoring/eindstand.h"
 #include "core/scoring/meldlijst.h"
-#include "output/tekstuit.h"
+#include "output/tekstuitvoer.h"
 
 namespace kzo {
 namespace {

@@ -8,8 +8,8 @@
 #include "core/file/gebruikersinstellingen.h"
 #include "core/records/datum.h"
 #include "scriptgebruiker.h"
-#include "ui/dialogs/overkzo.h"
-#include "ui/dialogs/setextra.h"
+#include "ui/dialogs/algemeen/overkzo.h"
+#include "ui/dialogs/algemeen/setextra.h"
 
 namespace kzo {
 namespace {

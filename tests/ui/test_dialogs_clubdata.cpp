@@ -14,8 +14,8 @@
 
 #include "core/records/instellingen.h"
 #include "scriptgebruiker.h"
-#include "ui/dialogs/clubdata.h"
-#include "ui/dialogs/newfile.h"
+#include "ui/dialogs/club/clubdata.h"
+#include "ui/dialogs/club/newfile.h"
 #include "ui/widgets/stringgrid.h"
 
 namespace kzo {

@@ -14,9 +14,9 @@
 #include "core/records/punten.h"
 #include "core/scoring/eindstand.h"
 #include "test_main_opzet.h"
-#include "ui/dialogs/calc.h"
-#include "ui/dialogs/rekavan.h"
-#include "ui/dialogs/toonbox.h"
+#include "ui/dialogs/eindstand/calc.h"
+#include "ui/dialogs/club/rekavan.h"
+#include "ui/dialogs/eindstand/toonbox.h"
 
 namespace kzo::test {
 namespace {

@@ -9,9 +9,9 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 
-#include "output/tekstuit.h"
+#include "output/tekstuitvoer.h"
 #include "scriptgebruiker.h"
-#include "ui/dialogs/tekstuit.h"
+#include "ui/dialogs/uitvoer/tekstuit.h"
 
 namespace kzo {
 namespace {

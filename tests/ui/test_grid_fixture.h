@@ -9,7 +9,7 @@
 
 #include "core/records/instellingen.h"
 #include "scriptgebruiker.h"
-#include "ui/main/klassegrid.h"
+#include "ui/main/grid/klassegrid.h"
 
 namespace kzo {
 

@@ -9,10 +9,10 @@
 
 #include "core/file/gebruikersinstellingen.h"
 #include "test_main_opzet.h"
-#include "ui/main/commando.h"
-#include "ui/main/klassegrid.h"
-#include "ui/main/opstart.h"
-#include "ui/main/status.h"
+#include "ui/main/commando/commando.h"
+#include "ui/main/grid/klassegrid.h"
+#include "ui/main/venster/opstart.h"
+#include "ui/main/venster/status.h"
 
 namespace kzo::test {
 namespace {

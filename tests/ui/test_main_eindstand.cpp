@@ -9,11 +9,11 @@
 #include <QTabBar>
 
 #include "test_main_opzet.h"
-#include "ui/dialogs/calc.h"
-#include "ui/dialogs/toonbox.h"
-#include "ui/main/commando.h"
-#include "ui/main/eindstandcommando.h"
-#include "ui/main/klassegrid.h"
+#include "ui/dialogs/eindstand/calc.h"
+#include "ui/dialogs/eindstand/toonbox.h"
+#include "ui/main/commando/commando.h"
+#include "ui/main/commando/eindstandcommando.h"
+#include "ui/main/grid/klassegrid.h"
 
 namespace kzo::test {
 namespace {

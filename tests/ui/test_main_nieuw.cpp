@@ -9,11 +9,11 @@
 #include <vector>
 
 #include "test_main_opzet.h"
-#include "ui/dialogs/clubdata.h"
-#include "ui/dialogs/newfile.h"
-#include "ui/main/clubcommando.h"
-#include "ui/main/commando.h"
-#include "ui/main/klassegrid.h"
+#include "ui/dialogs/club/clubdata.h"
+#include "ui/dialogs/club/newfile.h"
+#include "ui/main/commando/clubcommando.h"
+#include "ui/main/commando/commando.h"
+#include "ui/main/grid/klassegrid.h"
 
 namespace kzo::test {
 namespace {

@@ -17,7 +17,7 @@
 #include "core/records/datum.h"
 #include "platform/qtbestandsopslag.h"
 #include "scriptgebruiker.h"
-#include "ui/main/mainform.h"
+#include "ui/main/venster/mainform.h"
 
 // Readable QStrings in failure messages.
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }

@@ -12,10 +12,10 @@
 
 #include "core/file/meldingen.h"
 #include "test_main_opzet.h"
-#include "ui/dialogs/rijderdata.h"
-#include "ui/main/commando.h"
-#include "ui/main/klassegrid.h"
-#include "ui/main/rijdercommando.h"
+#include "ui/dialogs/rijder/rijderdata.h"
+#include "ui/main/commando/commando.h"
+#include "ui/main/grid/klassegrid.h"
+#include "ui/main/commando/rijdercommando.h"
 
 namespace kzo::test {
 namespace {

@@ -6,11 +6,11 @@
 #include <QTimer>
 #include <functional>
 
-#include "output/tekstuit.h"
+#include "output/tekstuitvoer.h"
 #include "test_main_opzet.h"
-#include "ui/dialogs/tekstuit.h"
-#include "ui/main/commando.h"
-#include "ui/main/uitvoercommando.h"
+#include "ui/dialogs/uitvoer/tekstuit.h"
+#include "ui/main/commando/commando.h"
+#include "ui/main/commando/uitvoercommando.h"
 
 namespace kzo::test {
 namespace {

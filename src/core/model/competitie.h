@@ -43,4 +43,19 @@ class TCompetitie {
   void Sluiten();
 };
 
+// Removes the final standings of every class (computed columns, marks, BM changes);
+// true when a class had them.
+bool VerwijderEindstanden(TCompetitie& comp);
+bool HeeftEindstanden(const TCompetitie& comp);
+
+// "Met &huidige instellingen" (namenHouden false) and "Met &huidige instellingen en namen
+// van rijders" (true): the classes and settings stay; no results, result columns or keyed
+// texts; without names one empty rider a class and identities from 0 again. The
+// competition becomes a new, unsaved one created at nu.
+void NieuwMetInstellingen(TCompetitie& comp, bool namenHouden, std::int32_t nu);
+
+// Converts every stored result of every class to finishing places (naarPlaatsen) or to
+// points with the competition's points table, and sets the storage bits to match.
+void ZetOpslagMethode(TCompetitie& comp, bool naarPlaatsen);
+
 }  // namespace kzo
