@@ -28,10 +28,10 @@ inline std::vector<std::uint8_t> Bewaar(TCompetitie& c) {
 inline std::string ControleerBestand(std::span<const std::uint8_t> data) {
   TCompetitie c;
   c.Bestandsnaam = "/d/vorige.kzo";
-  c.Gewijzigd = 1;
+  c.MarkeerGewijzigd(1);
   const TLaadUitslag u = BestandLaden(c, data);
   if (c.Tabs.empty() || c.AantalKlassen() > MaxKlassen) return "tabs out of range";
-  if (c.Gewijzigd != 0 || !c.Bestandsnaam.empty()) return "modified flag or name left set";
+  if (c.Gewijzigd() != 0 || !c.Bestandsnaam.empty()) return "modified flag or name left set";
   if (!u.ok) return u.melding == 2 || u.melding == 3 ? "" : "no message for a failure";
   if (u.melding != 0) return "message for a success";
   // What was read saves and reads back, and after one round the bytes stay the same.
@@ -74,7 +74,7 @@ inline std::string ControleerAanvul(std::span<const std::uint8_t> data, bool all
     return "classes added do not match the count";
   if (doel.Club.IDCounter - 0xFFFFFFF0u != static_cast<std::uint32_t>(Rijders(doel)))
     return "every new rider takes one identity";
-  if (toe.Toegevoegd > 0 && !(doel.Gewijzigd & 1)) return "adding did not mark the change";
+  if (toe.Toegevoegd > 0 && !(doel.Gewijzigd() & 1)) return "adding did not mark the change";
   TCompetitie terug;
   if (!BestandLaden(terug, Bewaar(doel)).ok) return "the result does not save and read back";
   return {};

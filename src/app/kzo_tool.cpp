@@ -87,13 +87,12 @@ struct TExportOpdracht {
 };
 
 std::optional<int> StandKeuze(std::string_view s) {
-  // EindOptie bits: 0 gross/net button, 1 Netto box, 2 Bruto box, 3 day box.
   if (s == "none") return -1;
-  if (s == "net") return 0x03;
-  if (s == "gross") return 0x05;
-  if (s == "net+gross") return 0x07;
-  if (s == "day") return 0x0D;
-  if (s == "average") return 0x06;
+  if (s == "net") return EindBrutoNetto | EindNetto;
+  if (s == "gross") return EindBrutoNetto | EindBruto;
+  if (s == "net+gross") return EindBrutoNetto | EindNetto | EindBruto;
+  if (s == "day") return EindBrutoNetto | EindBruto | EindDag;
+  if (s == "average") return EindNetto | EindBruto;
   return std::nullopt;
 }
 
@@ -262,12 +261,12 @@ TTekstUitOpties Opties(const TExportOpdracht& op, const TCompetitie& comp) {
 // The standings dialog with "Alle klassen"; tie lines go to standard error.
 bool Eindstanden(TCompetitie& comp, int keuze, int bm, char decimaal) {
   TKlasse* eerste = comp.Tabs.empty() ? nullptr : comp.Tabs[0].get();
-  if (!eerste || eerste->SetAantalUitslagen() < 1) {
+  if (!eerste || eerste->AantalUitslagen() < 1) {
     Meld(MeldingTekst(70));
     return false;
   }
   TRekenStaat staat;
-  const TEindKeuze eind = EindKeuzeVan(keuze | (bm << 4) | 0x40);
+  const TEindKeuze eind = EindKeuzeVan(keuze | ((bm << 4) & EindBMVeld) | EindAlleKlassen);
   TMeldLijst lijst;
   BerekenEindstanden(comp, staat, eind, NettoAantal(eerste, comp.Club), decimaal, &lijst);
   for (const auto& r : lijst.Regels()) std::fprintf(stderr, "%s\n", r.Tekst.c_str());

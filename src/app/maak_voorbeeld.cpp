@@ -241,8 +241,8 @@ int main(int argc, char** argv) {
   club.Clubnaam.Set("MC De Duinrijders Zeevliet");
   static const std::uint8_t kPunten[11] = {10, 25, 22, 20, 18, 16, 15, 14, 13, 12, 11};
   std::copy(std::begin(kPunten), std::end(kPunten), club.punttel);
-  club.RekOptie = 0x30;     // drop the two weakest results; a finish scores at least 1
-  club.DisplayInfo = 0x01;  // home town in its own column
+  club.RekOptie = RekSchrappen | RekMinimaal1Punt;  // drop the two weakest; a finish scores
+  club.DisplayInfo = ToonExtraVeld1;                // home town in its own column
   comp.Instellingen.Koptekst.Set("Clubkampioenschap motocross 2024");
 
   TMaker maker(comp);
@@ -260,7 +260,7 @@ int main(int argc, char** argv) {
 
   // A guest rider out of competition, and a race day that does not count.
   TRijder& gast = *mx1.Rijder(5);
-  gast.Rijder.Optie |= 1;
+  gast.Rijder.Optie |= RijderBM;
   gast.Rijder.Extra[2].Set("Gastrijder, rijdt buiten mededinging");
   TUitslagInfo& nacht = *mx1.SG.Kolom(mx1.UitslKolom(5))->info;
   nacht.Opmerking.Set("Avondcross Heidebergen (telt niet mee)");

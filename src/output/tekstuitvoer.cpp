@@ -291,9 +291,11 @@ struct TKolomVorm {
 
 std::vector<TKolomVorm> KolomVormen(const TSectie& s, const std::vector<int>& kolommen) {
   const TClubInfo& club = s.club;
-  const bool doorhalen = (club.DisplayInfo & 0x90) == 0x90;
-  const bool schrapKleur = (club.DisplayInfo & 0x50) == 0x10;
-  const bool reeksKleur = !(club.DisplayInfo & 0x20) && s.o.B(UitBInformatie);
+  const bool doorhalen =
+      Heeft(club.DisplayInfo, ToonGeschrapt) && Heeft(club.DisplayInfo, SchrapDoorhalen);
+  const bool schrapKleur =
+      Heeft(club.DisplayInfo, ToonGeschrapt) && !Heeft(club.DisplayInfo, GeenSchrapKleur);
+  const bool reeksKleur = !Heeft(club.DisplayInfo, GeenReeksKleuren) && s.o.B(UitBInformatie);
   std::vector<TKolomVorm> vormen;
   for (int c : kolommen) {
     const TColData* cd = s.k.SG.Kolom(c);
@@ -393,8 +395,8 @@ TTekstUitOpties OptiesBijOpenen(const TCompetitie& comp, const TTekstUitOpties& 
   if (t.Bruto) aan |= UitBBruto;
   if (t.Gemiddelde) aan |= kTotaalBits;
   o.WoordB |= aan;
-  if (!(comp.Club.AlgOptie & 0x10)) o.WoordB |= UitBWisselNaam;
-  if (comp.Club.AlgOptie & 0x80) o.WoordB |= UitBNulLeeg;
+  if (!NaamAlsGetypt(comp.Club)) o.WoordB |= UitBWisselNaam;
+  if (NulLeeg(comp.Club)) o.WoordB |= UitBNulLeeg;
   if (onthouden.WoordA & UitAAanwezig) {
     const std::uint16_t totalen = kTotaalBits | UitBNetto | UitBBruto;
     o.WoordA = onthouden.WoordA;
@@ -448,9 +450,9 @@ bool TekstUitvoer(TCompetitie& comp, const TTekstUitOpties& o, char decimaal,
                   const TUitvoerDoel& doel) {
   // The name order and empty zeros of the export live on a copy of the header.
   TClubInfo club = comp.Club;
-  club.AlgOptie &= ~0x90;
-  if (!o.B(UitBWisselNaam)) club.AlgOptie |= 0x10;
-  if (o.B(UitBNulLeeg)) club.AlgOptie |= 0x80;
+  club.AlgOptie &= ~(AlgNaamAlsGetypt | AlgNulLeeg);
+  if (!o.B(UitBWisselNaam)) club.AlgOptie |= AlgNaamAlsGetypt;
+  if (o.B(UitBNulLeeg)) club.AlgOptie |= AlgNulLeeg;
 
   const bool html = o.Html();
   TBuffer b{doel, {}};
@@ -509,7 +511,7 @@ TSchrijfUitkomst SchrijfTekstUitvoer(const std::string& pad, TCompetitie& comp,
 std::vector<std::string> InformatieRegels(const TKlasse& k, const TClubInfo& club) {
   std::vector<std::string> regels;
   const TTabel& sg = k.SG;
-  const bool metJaar = (club.DisplayInfo & 0x08) != 0;
+  const bool metJaar = ToonJaar(club);
   for (long long c = std::max(k.UitslPos, 0); c < sg.ColCount();) {
     const TColData* cd = sg.Kolom(static_cast<int>(c));
     if (!cd || cd->mode != VeldUitslag || !cd->info) {

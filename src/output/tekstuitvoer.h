@@ -86,7 +86,7 @@ using TUitvoerDoel = std::function<bool(std::string_view)>;
 
 // The export (Windows-1252, CR LF). decimaal is the user's decimal separator for
 // averages. Of the written classes only what the grid derives is brought up to date
-// (the result-column colours of ReeksKleuren, the counts of SetAantalUitslagen); no data
+// (the result-column colours of ReeksKleuren, the record's counts); no data
 // changes. False when doel failed.
 bool TekstUitvoer(TCompetitie& comp, const TTekstUitOpties& o, char decimaal,
                   const TUitvoerDoel& doel);

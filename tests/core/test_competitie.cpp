@@ -71,7 +71,7 @@ TEST(Competitie, NewWithSettingsKeepsClassesButNoResults) {
     EXPECT_EQ(0, c.Club.UpDate);
     EXPECT_FALSE(VasteKolommen(c.Club));
     EXPECT_TRUE(c.Bestandsnaam.empty());
-    EXPECT_EQ(GewijzigdData, c.Gewijzigd);
+    EXPECT_EQ(GewijzigdData, c.Gewijzigd());
   }
 }
 

@@ -27,7 +27,7 @@ class OpslagTest : public ::testing::Test {
   OpslagTest() { test::VulCompetitie(comp, true); }
 
   TFout Bewaar(const QString& pad) {
-    comp.Gewijzigd = 1;
+    comp.MarkeerGewijzigd(1);
     return BestandBewaren(comp, pad.toStdString(), comp.Club.Lettertype, klok, opslag,
                           instellingen);
   }
@@ -58,7 +58,7 @@ TEST_F(OpslagTest, SavingKeepsTheBackupAndTrashesTheOlderOne) {
   ASSERT_EQ(Bewaar(naam), std::nullopt);
   EXPECT_EQ(Namen(map.path()), (QStringList{"uitslag.BAK", "uitslag.kzo"}));
   EXPECT_EQ(Inhoud(map.filePath("uitslag.BAK")), tweede);
-  EXPECT_EQ(comp.Gewijzigd, 0);
+  EXPECT_EQ(comp.Gewijzigd(), 0);
   EXPECT_EQ(instellingen.Teksten["LastFile"], naam.toStdString());
 
   // The oldest version went to the trash.
@@ -87,7 +87,7 @@ TEST_F(OpslagTest, AFailedSaveLeavesNoTemporaryFile) {
   f = Bewaar(map.filePath("bezet.kzo"));
   ASSERT_TRUE(f.has_value());
   EXPECT_EQ(Namen(map.path()), QStringList{"bezet.kzo"});
-  EXPECT_EQ(comp.Gewijzigd, 1);
+  EXPECT_EQ(comp.Gewijzigd(), 1);
   EXPECT_EQ(comp.Bestandsnaam, "");
 }
 

@@ -289,7 +289,7 @@ TEST(ClubData, ApplyKeepsFieldsInTheirRanges) {
   EXPECT_EQ(0x61 | 5, club.AlgOptie);
   EXPECT_EQ("Woonplaats", club.Veldnaam[1].Get());
   EXPECT_EQ(0x10 | 0x20, club.RekOptie);  // rounding up, discards, at least 1 point
-  EXPECT_EQ(2, o.comp.Gewijzigd & 2);
+  EXPECT_EQ(2, o.comp.Gewijzigd() & 2);
 }
 
 TEST(ClubData, AddMoveToTopAndOk) {
@@ -371,7 +371,7 @@ TEST(ClubData, OkWithoutClassesAppliesNothing) {
   d.EditCN->setText(QStringLiteral("Niets"));
   d.Toepassen();
   EXPECT_EQ("", comp.Club.Clubnaam.Get());
-  EXPECT_EQ(0, comp.Gewijzigd);
+  EXPECT_EQ(0, comp.Gewijzigd());
   ASSERT_EQ(1u, comp.Tabs.size());
   EXPECT_EQ(nullptr, comp.Tabs[0]);
 }

@@ -219,7 +219,7 @@ TEST_F(TekstUitTest, HtmlExportEqualsTheToolsBytesAndHtmBecomesHtml) {
   EXPECT_TRUE(bytes.contains("<table")) << bytes.constData();
   EXPECT_TRUE(bytes.contains("Jeugd"));
   EXPECT_FALSE(bytes.contains(" - MX1"));
-  EXPECT_EQ(0, comp.Gewijzigd);
+  EXPECT_EQ(0, comp.Gewijzigd());
 }
 
 TEST_F(TekstUitTest, TextExportWithJoinedResultsAndOwnSeparator) {

@@ -20,7 +20,7 @@ TEST_F(GridTest, TypingANameOnAnEmptyCellStoresItAndMovesRight) {
   EXPECT_FALSE(kg->Bewerkt());
   EXPECT_EQ(Rijder(1).Rijder.Naam.Get(), "Piet");
   EXPECT_EQ(gewijzigd, 1);
-  EXPECT_EQ(comp.Gewijzigd & 1, 1);  // closing now asks to save
+  EXPECT_EQ(comp.Gewijzigd() & 1, 1);  // closing now asks to save
   EXPECT_EQ(kg->Grid()->Col(), 3);
   EXPECT_EQ(Klasse().SG.Col, 3);
 

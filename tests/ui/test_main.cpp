@@ -241,7 +241,7 @@ TEST_F(HoofdvensterTest, CommandsFollowTheOpenCompetition) {
 
   // "&Bewaar" follows the modified flag.
   EXPECT_FALSE(aan(actie::Bewaar));
-  f->Competitie().Gewijzigd = 1;
+  f->Competitie().MarkeerGewijzigd(1);
   f->WerkGewijzigdBij();
   EXPECT_TRUE(aan(actie::Bewaar));
 }
@@ -331,12 +331,12 @@ TEST_F(HoofdvensterTest, SavingKeepsThePreviousFileAsBak) {
   const QByteArray oud = LeesBytes(pad);
   Open(pad);
   f->Competitie().Tabs[0]->Rijder(1)->Rijder.Naam.Set("Nieuwe Naam");
-  f->Competitie().Gewijzigd = 1;
+  f->Competitie().MarkeerGewijzigd(1);
   f->Commando().Actie(actie::Bewaren)->trigger();
   EXPECT_TRUE(g.fouten.empty());
   EXPECT_EQ(oud, LeesBytes(Pad(QStringLiteral("club.BAK"))));
   EXPECT_NE(oud, LeesBytes(pad));
-  EXPECT_EQ(0, f->Competitie().Gewijzigd);
+  EXPECT_EQ(0, f->Competitie().Gewijzigd());
   EXPECT_FALSE(f->Commando().Actie(actie::Bewaar)->isEnabled());
   // What was saved reads back.
   TMainForm f2(g, inst, disk, klok);
@@ -349,21 +349,21 @@ TEST_F(HoofdvensterTest, FileWithoutVersionBitAsksBeforeSaving) {
   const QByteArray oud = LeesBytes(pad);
   Open(pad);
   f->Competitie().Club.versie &= ~kVersie99;  // as read from an older file
-  f->Competitie().Gewijzigd = 1;
+  f->Competitie().MarkeerGewijzigd(1);
   f->WerkGewijzigdBij();
   g.antwoorden.push_back(IGebruiker::Antwoord::Nee);
   f->Commando().Actie(actie::Bewaar)->trigger();
   ASSERT_EQ(1u, g.vragen.size());
   EXPECT_TRUE(g.vragen[0].startsWith(QStringLiteral("Let Op!\n")));
   EXPECT_EQ(oud, LeesBytes(pad));
-  EXPECT_EQ(1, f->Competitie().Gewijzigd);
+  EXPECT_EQ(1, f->Competitie().Gewijzigd());
 
   g.antwoorden.push_back(IGebruiker::Antwoord::Ja);
   f->Commando().Actie(actie::Bewaren)->trigger();
-  EXPECT_EQ(0, f->Competitie().Gewijzigd);
+  EXPECT_EQ(0, f->Competitie().Gewijzigd());
   EXPECT_TRUE(QFileInfo::exists(Pad(QStringLiteral("oud.BAK"))));
   // Written with the bit: no question the next time.
-  f->Competitie().Gewijzigd = 1;
+  f->Competitie().MarkeerGewijzigd(1);
   f->Commando().Actie(actie::Bewaren)->trigger();
   EXPECT_EQ(2u, g.vragen.size());
 }
@@ -385,7 +385,7 @@ TEST_F(HoofdvensterTest, ClosingWithUnsavedChanges) {
   const QString pad = MaakBestand(QStringLiteral("club.kzo"));
   const QByteArray oud = LeesBytes(pad);
   Open(pad);
-  f->Competitie().Gewijzigd = 1;
+  f->Competitie().MarkeerGewijzigd(1);
 
   g.antwoorden.push_back(IGebruiker::Antwoord::Annuleren);
   EXPECT_FALSE(f->close());
@@ -404,7 +404,7 @@ TEST_F(HoofdvensterTest, ClosingWithYesSavesFirst) {
   const QString pad = MaakBestand(QStringLiteral("club.kzo"));
   Open(pad);
   f->Competitie().Tabs[1]->Rijder(1)->Rijder.Naam.Set("Bewaard");
-  f->Competitie().Gewijzigd = 1;
+  f->Competitie().MarkeerGewijzigd(1);
   g.antwoorden.push_back(IGebruiker::Antwoord::Ja);
   EXPECT_TRUE(f->close());
   EXPECT_TRUE(QFileInfo::exists(Pad(QStringLiteral("club.BAK"))));
@@ -415,7 +415,7 @@ TEST_F(HoofdvensterTest, YesWithoutASavedFileKeepsTheWindowOpen) {
   // A competition never saved: Yes asks for a name; cancelling that must not drop it.
   Open(MaakBestand(QStringLiteral("club.kzo")));
   f->Competitie().Bestandsnaam.clear();
-  f->Competitie().Gewijzigd = 1;
+  f->Competitie().MarkeerGewijzigd(1);
   g.antwoorden.push_back(IGebruiker::Antwoord::Ja);
   g.bestanden.push_back(std::nullopt);
   EXPECT_FALSE(f->close());
@@ -464,7 +464,7 @@ TEST_F(HoofdvensterTest, SelectionCommandsAndStatusCount) {
   c.Actie(actie::SelectieOpheffen)->trigger();
   EXPECT_EQ(0, k.Selected());
   EXPECT_EQ(QString(), f->Paneel(2));
-  EXPECT_EQ(0, f->Competitie().Gewijzigd);  // marks are no change to the data
+  EXPECT_EQ(0, f->Competitie().Gewijzigd());  // marks are no change to the data
 }
 
 TEST_F(HoofdvensterTest, HelpGoesToItsContextOrSaysNoneIsInstalled) {

@@ -72,7 +72,7 @@ TEST_F(ClubCommandoTest, NewWithoutCompetitionGoesStraightToClubSettings) {
   EXPECT_EQ(QStringLiteral("Open klasse"), f->TabControl1()->tabText(0));
   EXPECT_EQ(QStringLiteral("MX Nieuw - Open klasse"), f->windowTitle());
   EXPECT_EQ(&*f->Competitie().Tabs[0], f->Grid().Klasse());
-  EXPECT_EQ(2, f->Competitie().Gewijzigd);
+  EXPECT_EQ(2, f->Competitie().Gewijzigd());
 }
 
 TEST_F(ClubCommandoTest, KeepingCurrentSettingsDropsRidersAndResults) {
@@ -107,7 +107,7 @@ TEST_F(ClubCommandoTest, KeepingCurrentSettingsDropsRidersAndResults) {
   EXPECT_EQ("", comp.Bestandsnaam);
   EXPECT_EQ(DatumNu(klok), comp.Club.Created);
   EXPECT_EQ(0, comp.Club.UpDate);
-  EXPECT_EQ(1, comp.Gewijzigd);
+  EXPECT_EQ(1, comp.Gewijzigd());
   EXPECT_TRUE(Aan(actie::Bewaren));
   EXPECT_EQ(comp.Tabs[0].get(), f->Grid().Klasse());
 }
@@ -134,7 +134,7 @@ TEST_F(ClubCommandoTest, CancellingTheChoiceOrTheSaveQuestionChangesNothing) {
   EXPECT_EQ(std::vector<QString>{"Nieuw"}, getoond);
   EXPECT_EQ(3, f->Competitie().Tabs[0]->InfoKlasse.aantaluitslagen);
 
-  f->Competitie().Gewijzigd = 1;
+  f->Competitie().MarkeerGewijzigd(1);
   g.antwoorden.push_back(IGebruiker::Antwoord::Annuleren);
   Trigger(actie::Nieuw);
   EXPECT_EQ(1u, getoond.size());
@@ -191,7 +191,7 @@ TEST_F(ClubCommandoTest, CancelledClubSettingsKeepTheTieBreakSequence) {
   EXPECT_EQ(0, club.MethRek[1][0]);
   EXPECT_EQ(1, club.RekWarn);
   EXPECT_EQ(3, club.RekMethode);
-  EXPECT_EQ(0, f->Competitie().Gewijzigd);
+  EXPECT_EQ(0, f->Competitie().Gewijzigd());
 }
 
 }  // namespace

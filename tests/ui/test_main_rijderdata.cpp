@@ -14,8 +14,8 @@
 #include "test_main_opzet.h"
 #include "ui/dialogs/rijder/rijderdata.h"
 #include "ui/main/commando/commando.h"
-#include "ui/main/grid/klassegrid.h"
 #include "ui/main/commando/rijdercommando.h"
+#include "ui/main/grid/klassegrid.h"
 
 namespace kzo::test {
 namespace {
@@ -60,7 +60,7 @@ TEST_F(RijderDataTest, OpensOnTheGridsRowAndFollowsItsCursor) {
   NaarRij(4);
   EXPECT_EQ(QStringLiteral("Rijder 4"), w().Edit1->text());
   EXPECT_EQ(4, w().Getoond());
-  EXPECT_EQ(0, comp().Gewijzigd);  // looking changes nothing
+  EXPECT_EQ(0, comp().Gewijzigd());  // looking changes nothing
 
   // A name stored by the grid's own editor shows in the window too.
   f->Grid().Grid()->SetCurrentCell(2, 4);
@@ -89,7 +89,7 @@ TEST_F(RijderDataTest, DuplicateStartNumberThenPageDownStoresNameOnly) {
   EXPECT_EQ(2, w().Getoond());
   EXPECT_EQ(QStringLiteral("104"), w().Edit2->text());
   EXPECT_EQ(w().Edit2, w().focusWidget());
-  EXPECT_EQ(1, comp().Gewijzigd & 1);
+  EXPECT_EQ(1, comp().Gewijzigd() & 1);
 
   // A free number goes through, with the field that waited; then the move happens.
   Typ(w().Edit2, QStringLiteral("7"));
@@ -162,7 +162,7 @@ TEST_F(RijderDataTest, BmMarkStoredOnMoveAndEscape) {
   w().CheckBox1->setChecked(true);
   Toets(Qt::Key_PageDown);
   EXPECT_TRUE(klasse(0).Rijder(1)->BM());
-  EXPECT_EQ(1, comp().Gewijzigd & 1);
+  EXPECT_EQ(1, comp().Gewijzigd() & 1);
   EXPECT_TRUE(f->Commando().Actie(actie::Bewaar)->isEnabled());
   EXPECT_FALSE(w().CheckBox1->isChecked());  // rider 2 is not BM
 

@@ -57,7 +57,7 @@ TEST_F(UitvoerTest, ExportsTheCurrentClassAndRemembersTheChoicesForTheRun) {
   EXPECT_EQ(QByteArray(verwacht.data(), static_cast<qsizetype>(verwacht.size())),
             LeesBytes(Pad(QStringLiteral("mx1.html"))));
   EXPECT_TRUE(f->Uitvoer().Onthouden().Html());
-  EXPECT_EQ(0, f->Competitie().Gewijzigd);
+  EXPECT_EQ(0, f->Competitie().Gewijzigd());
 
   // Opened again: the HTML choice is back. Cancelled: no save dialog.
   Voer([](TTekstUit& d) {

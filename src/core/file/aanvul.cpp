@@ -55,7 +55,7 @@ int AantalTabs(const TCompetitie& comp) {
 void NeemKlasse(TCompetitie& comp, TByteLezer& s, const TClubInfo& hoofd) {
   auto k = std::make_unique<TKlasse>("", comp.Club);
   k->LaadKlasse(s, (hoofd.versie & kVersie99) != 0, comp.Club);
-  if ((comp.Club.AlgOptie & 0x100) && k->SG.ColCount() > 3) k->SG.FixedCols = 3;
+  if (VasteKolommen(comp.Club) && k->SG.ColCount() > 3) k->SG.FixedCols = 3;
   HernummerID(*k, s, hoofd.MynDpos, comp.Club.IDCounter, comp.MynData);
   if (AantalTabs(comp) == 0 && !comp.Tabs.empty())
     comp.Tabs[0] = std::move(k);
@@ -101,7 +101,7 @@ TAanvulUitslag LeesIntern(std::span<const std::uint8_t> bytes, TCompetitie* comp
     u.leesFout = true;
   }
   // "Ok" marks the competition modified whatever the reading gave.
-  if (comp) comp->Gewijzigd |= 1;
+  if (comp) comp->MarkeerGewijzigd();
   return u;
 }
 
@@ -115,7 +115,7 @@ TAanvulUitslag LeesBestand(const std::string& naam, IBestandsOpslag& opslag, TCo
     u.leesFout = true;
   else
     return LeesIntern(bytes, comp, aangevinkt);
-  if (comp) comp->Gewijzigd |= 1;
+  if (comp) comp->MarkeerGewijzigd();
   return u;
 }
 

@@ -90,7 +90,7 @@ void LeesKlassen(TCompetitie& comp, TByteLezer& s) {
   for (std::int32_t i = 0; i < club.aantalklasse; ++i) {
     auto k = std::make_unique<TKlasse>("", club);
     k->LaadKlasse(s, all99, club);
-    if ((club.AlgOptie & 0x100) && k->SG.ColCount() > 3) k->SG.FixedCols = 3;
+    if (VasteKolommen(club) && k->SG.ColCount() > 3) k->SG.FixedCols = 3;
     VoegTabToe(comp, std::move(k));
   }
 }
@@ -99,7 +99,7 @@ void LeesKlassen(TCompetitie& comp, TByteLezer& s) {
 
 TLaadUitslag BestandLaden(TCompetitie& comp, std::span<const std::uint8_t> bytes) {
   BestandSluiten(comp);
-  comp.Gewijzigd = 0;
+  comp.WisGewijzigd();
   TByteLezer s(bytes);
   try {
     comp.Club = s.LeesRecord<TClubInfo>();
@@ -153,7 +153,7 @@ TLaadUitslag BestandLaden(TCompetitie& comp, const std::string& naam, IBestandsO
   std::vector<std::uint8_t> bytes;
   if (opslag.LeesBestand(naam, kMaxBestandGrootte, bytes)) {
     BestandSluiten(comp);
-    comp.Gewijzigd = 0;
+    comp.WisGewijzigd();
     return {false, 3};
   }
   TLaadUitslag r = BestandLaden(comp, bytes);
@@ -220,7 +220,7 @@ TFout BestandBewaren(TCompetitie& comp, const std::string& naam, const Tletter& 
   } catch (const std::exception& e) {
     return std::string(e.what());
   }
-  comp.Gewijzigd = 0;
+  comp.WisGewijzigd();
   return std::nullopt;
 }
 

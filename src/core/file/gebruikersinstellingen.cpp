@@ -43,18 +43,18 @@ void BewaarLaatsteBestand(IInstellingenOpslag& opslag, const std::string& bestan
   opslag.SchrijfTekst(kLastFile, bestandsnaam);
 }
 
-int StartActie(IInstellingenOpslag& opslag) { return LeesGetal(opslag, kKzoOptie) & 3; }
+int StartActie(IInstellingenOpslag& opslag) { return LeesGetal(opslag, kKzoOptie) & KzoStartActie; }
 
 std::string LaatsteBestand(IInstellingenOpslag& opslag) {
   return StartActie(opslag) == 2 ? LeesTekst2(opslag, kLastFile) : std::string();
 }
 
 bool KnoppenbalkZichtbaar(IInstellingenOpslag& opslag) {
-  return (LeesGetal(opslag, kKzoOptie) & 0x10) == 0;
+  return (LeesGetal(opslag, kKzoOptie) & KzoVerbergKnoppenbalk) == 0;
 }
 
 bool VensterBewaren(IInstellingenOpslag& opslag) {
-  return (LeesGetal(opslag, kKzoOptie) & 0x20) == 0;
+  return (LeesGetal(opslag, kKzoOptie) & KzoPlaatsingNiet) == 0;
 }
 
 std::string ProgrammaMap(IInstellingenOpslag& opslag, std::string_view huidigeMap) {

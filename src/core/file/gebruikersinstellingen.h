@@ -15,6 +15,11 @@ inline constexpr const char* kKzoMap = "KzoMap";      // program folder with the
 inline constexpr const char* kLastFile = "LastFile";  // last file opened or saved
 inline constexpr const char* kFormSet = "FormSet";    // window placement, 20 bytes
 
+// The bits of "KzoOptie".
+inline constexpr std::int32_t KzoStartActie = 0x03;          // 0 none, 1 "Openen …", 2 last file
+inline constexpr std::int32_t KzoVerbergKnoppenbalk = 0x10;  // "&Verberg knoppenbalk"
+inline constexpr std::int32_t KzoPlaatsingNiet = 0x20;       // clear: "&Bewaar venster formaat"
+
 // The main window's placement as stored in "FormSet": five 32-bit little-endian fields.
 struct TVenster {
   std::int32_t Top = 0;

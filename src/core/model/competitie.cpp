@@ -15,7 +15,7 @@ TCompetitie::TCompetitie()
 
 void TCompetitie::StandaardInstellingen(std::int32_t nu) {
   kzo::StandaardInstellingen(Club, Instellingen, nu);
-  Gewijzigd = 0;
+  WisGewijzigd();
 }
 
 TKlasse* TCompetitie::Actief() {

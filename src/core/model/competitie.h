@@ -25,12 +25,13 @@ class TCompetitie {
   std::vector<std::unique_ptr<TKlasse>> Tabs;
   TMynData MynData;
   std::string Bestandsnaam;
-  std::uint8_t Gewijzigd = 0;  // GewijzigdData, GewijzigdClub; through the methods below
   int ActieveTab = 0;
 
-  void MarkeerGewijzigd(std::uint8_t wat = GewijzigdData) { Gewijzigd |= wat; }
-  bool IsGewijzigd() const { return Gewijzigd != 0; }
-  void WisGewijzigd() { Gewijzigd = 0; }
+  // The modified flag: GewijzigdData, GewijzigdClub.
+  void MarkeerGewijzigd(std::uint8_t wat = GewijzigdData) { gewijzigd_ |= wat; }
+  bool IsGewijzigd() const { return gewijzigd_ != 0; }
+  std::uint8_t Gewijzigd() const { return gewijzigd_; }
+  void WisGewijzigd() { gewijzigd_ = 0; }
 
   void StandaardInstellingen(std::int32_t nu);
   // A fresh rider identity; IDCounter only grows.
@@ -41,6 +42,9 @@ class TCompetitie {
   // Back to no classes: one "?" tab, no file name, keyed text emptied. The header and
   // the print settings stay as they are.
   void Sluiten();
+
+ private:
+  std::uint8_t gewijzigd_ = 0;
 };
 
 // Removes the final standings of every class (computed columns, marks, BM changes);

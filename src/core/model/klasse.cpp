@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/records/opties.h"
+
 namespace kzo {
 
 // ---- TColData ----
@@ -106,7 +108,7 @@ void VerplaatsInfo(TTabel& sg, int van, int naar) {
 void TKlasse::SetupSG(const TClubInfo& club) {
   int n = std::clamp(InfoKlasse.aantaluitslagen, 0, MaxUitslagen);
   if (SG.ColCount() < 4) SG.SetColCount(4);
-  bool nrEerst = (club.DisplayInfo & 0x100) != 0;
+  bool nrEerst = Heeft(club.DisplayInfo, NummerVoorNaam);
   SG.Kop(2) = nrEerst ? "Startnr" : "Naam";
   SG.Kop(3) = nrEerst ? "Naam" : "Startnr";
   ZorgKolom(SG, 2).mode = nrEerst ? VeldStartnr : VeldNaam;
@@ -114,7 +116,7 @@ void TKlasse::SetupSG(const TClubInfo& club) {
 
   UitslPos = 4;
   for (int f = 1; f <= 3; ++f) {
-    if (!(club.DisplayInfo & (1 << (f - 1)))) continue;
+    if (!ToonExtraVeld(club, f)) continue;
     if (SG.ColCount() < UitslPos + 1) SG.SetColCount(UitslPos + 1);
     SG.Kop(UitslPos) = club.Veldnaam[f - 1].Get();
     ZorgKolom(SG, UitslPos).mode = 3 + f;
@@ -159,36 +161,49 @@ void TKlasse::SetupSG(const TClubInfo& club) {
   }
 }
 
-int TKlasse::SetAantalUitslagen() {
-  InfoKlasse.aantalrijders = SG.RowCount() - 1;
-  int uitslagen = 0, infos = 0, eerste = -1;
+namespace {
+
+struct TTelling {
+  int uitslagen = 0, infos = 0, eerste = -1, tellend = 0;
+};
+
+TTelling Tel(const TTabel& sg) {
+  TTelling t;
   long long nietTellend = 0;
   bool fout = false;
-  for (int c = 0; c < SG.ColCount(); ++c) {
-    const TColData* cd = SG.Kolom(c);
+  for (int c = 0; c < sg.ColCount(); ++c) {
+    const TColData* cd = sg.Kolom(c);
     if (!cd) {
       fout = true;
       continue;
     }
     if (cd->mode != VeldUitslag) continue;
-    if (eerste < 0) eerste = c;
-    ++uitslagen;
+    if (t.eerste < 0) t.eerste = c;
+    ++t.uitslagen;
     if (cd->info) {
-      ++infos;
-      if (cd->info->Optie & 1) nietTellend += 0LL + cd->info->Uitsl[1] - cd->info->Uitsl[0] + 1;
+      ++t.infos;
+      if (cd->info->Optie & ReeksNietTellend)
+        nietTellend += 0LL + cd->info->Uitsl[1] - cd->info->Uitsl[0] + 1;
     }
   }
-  InfoKlasse.aantaluitslagen = uitslagen;
-  InfoKlasse.aantalUitslInfo = infos;
-  UitslPos = eerste >= 0 ? eerste : SG.ColCount();
-  if (fout) return 0;
   // A damaged series (last before first) must not make more results count than exist.
-  return static_cast<int>(std::clamp<long long>(uitslagen - nietTellend, 0, uitslagen));
+  if (!fout)
+    t.tellend = static_cast<int>(std::clamp<long long>(t.uitslagen - nietTellend, 0, t.uitslagen));
+  return t;
 }
 
-int TKlasse::NR_Uit() {
-  SetAantalUitslagen();
-  return InfoKlasse.aantaluitslagen;
+}  // namespace
+
+int TKlasse::AantalUitslagen() const { return Tel(SG).tellend; }
+
+int TKlasse::NR_Uit() const { return Tel(SG).uitslagen; }
+
+void TKlasse::SetAantalUitslagen() {
+  const TTelling t = Tel(SG);
+  InfoKlasse.aantalrijders = SG.RowCount() - 1;
+  InfoKlasse.aantaluitslagen = t.uitslagen;
+  InfoKlasse.aantalUitslInfo = t.infos;
+  UitslPos = t.eerste >= 0 ? t.eerste : SG.ColCount();
 }
 
 int TKlasse::Selected() const {
@@ -345,7 +360,7 @@ void ReeksKleuren(TKlasse& k, const TClubInfo& club) {
   const int offset = k.UitslPos - 1;
   for (int c = std::max(offset, 0); c < sg.ColCount(); ++c)
     if (sg.Kolom(c)) sg.Kolom(c)->kleur = clWindow;
-  if (club.DisplayInfo & 0x20) return;
+  if (Heeft(club.DisplayInfo, GeenReeksKleuren)) return;
   bool eerste = true;
   for (int c = std::max(k.UitslPos, 0); c < sg.ColCount();) {
     const TColData* cd = sg.Kolom(c);

@@ -99,8 +99,12 @@ class TKlasse {
 
   void MakeColData(int col1, int col2, int m, int d);
   void SetupSG(const TClubInfo& club);
-  int SetAantalUitslagen();
-  int NR_Uit();
+  // The counting results: result columns not covered by a series marked not counting.
+  int AantalUitslagen() const;
+  // The result columns.
+  int NR_Uit() const;
+  // The record's counts and UitslPos from the table, before they are written or used.
+  void SetAantalUitslagen();
   int Selected() const;
   void VerwijderBN();
   void SaveKlasse(TByteSchrijver& s);

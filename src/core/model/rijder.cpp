@@ -21,11 +21,11 @@ TRijder::TRijder() : Rijder(NulRecord<TRijderInfo>()) {
 
 void TRijder::SetOnGeldigeRijder(bool g, int eindOptie) {
   if (g && SavedUitslagen()) {
-    SaveUitOptie |= 2;
-    if ((eindOptie & 0x30) == 0x30)
+    SaveUitOptie |= Ongeldig;
+    if (BMKeuze(eindOptie) == BMMetAangepastePlaatsen)
       for (auto& u : Rijder.uitslag) u = UitGeen;
   } else {
-    SaveUitOptie &= ~2;
+    SaveUitOptie &= ~Ongeldig;
   }
 }
 
@@ -75,14 +75,14 @@ std::string TRijder::VeldStr(int nr, int un, const TClubInfo& club, char decimaa
   switch (nr) {
     case VeldNaam: {
       std::string naam = Rijder.Naam.Get();
-      return (club.AlgOptie & 0x10) ? naam : WisselNaam(naam);
+      return NaamAlsGetypt(club) ? naam : WisselNaam(naam);
     }
     case VeldStartnr:
       return Rijder.RijNr.Get();
     case VeldUitslag: {
       if (un < 1 || un > MaxUitslagen) return {};
       int v = Uwaarde(un);
-      if ((club.AlgOptie & 0x40) && v > 0) v = PlaatsNaarPunten(club, v);
+      if (ToontPunten(club) && v > 0) v = PlaatsNaarPunten(club, v);
       return GetalNaarStr(v, club);
     }
     case VeldExtra1:
@@ -112,7 +112,7 @@ void TRijder::SetVeld(std::string_view s, int nr, int un, const TClubInfo& club)
     case VeldUitslag: {
       if (un < 1 || un > MaxUitslagen) return;
       int v = StrNaarUitslag(s);
-      if ((club.AlgOptie & 0x40) && v > 0) v = PuntenNaarPlaats(club, v);
+      if (ToontPunten(club) && v > 0) v = PuntenNaarPlaats(club, v);
       // A typed number beyond what a result can hold would wrap in 16 bits.
       if (v > 32767) v = 32767;
       if (v < -32768) v = -32768;
@@ -140,7 +140,7 @@ int StrNaarUitslag(std::string_view s) {
 
 std::string GetalNaarStr(int i, const TClubInfo& club) {
   if (i < 0) return i >= -5 ? kSpeciaal[-1 - i] : std::to_string(i);
-  if (i == 0 && (club.AlgOptie & 0x80)) return {};
+  if (i == 0 && NulLeeg(club)) return {};
   return std::to_string(i);
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/records/opties.h"
 #include "core/records/records.h"
 
 namespace kzo {
@@ -37,10 +38,11 @@ class TRijder {
   int Netto = 0;
   int Bruto = 0;
   std::int16_t SaveUitslag[MaxUitslagen];
-  int SaveUitOptie = 0;  // bit 0 a copy is saved, bit 1 not valid for the standing
+  static constexpr int Opgeslagen = 1, Ongeldig = 2;  // SaveUitOptie
+  int SaveUitOptie = 0;                               // a copy is saved; not valid for the standing
 
-  bool GeldigeRijder() const { return (SaveUitOptie & 2) == 0; }
-  bool SavedUitslagen() const { return (SaveUitOptie & 1) != 0; }
+  bool GeldigeRijder() const { return (SaveUitOptie & Ongeldig) == 0; }
+  bool SavedUitslagen() const { return (SaveUitOptie & Opgeslagen) != 0; }
   void SetOnGeldigeRijder(bool g, int eindOptie);
   void SaveUitslagen();
   void RestoreUitslagen();
@@ -50,8 +52,8 @@ class TRijder {
   int Uwaarde(int u) const;
   void DelSortStr() { SortStr.clear(); }
   bool IsLeeg() const;
-  bool BM() const { return (Rijder.Optie & 1) != 0; }
-  bool Geselecteerd() const { return (Rijder.Optie & 4) != 0; }
+  bool BM() const { return (Rijder.Optie & RijderBM) != 0; }
+  bool Geselecteerd() const { return (Rijder.Optie & RijderGeselecteerd) != 0; }
 
   // Result r (1..99); no checks beyond the range.
   std::int16_t& Uitslag(int r) { return Rijder.uitslag[r - 1]; }

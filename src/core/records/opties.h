@@ -10,6 +10,7 @@
 namespace kzo {
 
 // TClubInfo.RekOptie
+inline constexpr std::int32_t RekAfrondenKeuze = 0x0F;   // the rounding choice, 0 up, 1 down
 inline constexpr std::int32_t RekAfrondenOmlaag = 0x01;  // percentage rounded down, else up
 inline constexpr std::int32_t RekSchrappen = 0x10;  // drop Schrap results, else keep a percentage
 inline constexpr std::int32_t RekMinimaal1Punt = 0x20;  // a finished place scores at least 1
@@ -39,6 +40,18 @@ inline constexpr std::uint8_t RijderGeselecteerd = 0x04;
 // TUitslagInfo.Optie
 inline constexpr std::uint8_t ReeksNietTellend = 0x01;
 
+// EindOptie, the option word of the last final-standings computation (not stored)
+inline constexpr int EindBrutoNetto = 0x01;  // gross/net standing; clear: average points
+inline constexpr int EindNetto = 0x02;       // "&Netto totaal"
+inline constexpr int EindBruto = 0x04;       // "&Bruto totaal"
+inline constexpr int EindDag = 0x08;         // "Als dagklasse&ment"
+inline constexpr int EindBMVeld = 0x30;      // treatment of BM riders, 0..3 (BMKeuze)
+inline constexpr int EindAlleKlassen = 0x40;
+
+// The treatment of BM riders: EindOptie bits 4-5.
+inline constexpr int BMKeuze(int eindOptie) { return (eindOptie & EindBMVeld) >> 4; }
+inline constexpr int BMMetAangepastePlaatsen = 3;  // BM results removed, places moved up
+
 // TCompetitie::Gewijzigd
 inline constexpr std::uint8_t GewijzigdData = 0x01;
 inline constexpr std::uint8_t GewijzigdClub = 0x02;
@@ -66,6 +79,7 @@ inline bool Schrappen(const TClubInfo& c) { return Heeft(c.RekOptie, RekSchrappe
 inline bool AfrondenOmlaag(const TClubInfo& c) { return Heeft(c.RekOptie, RekAfrondenOmlaag); }
 inline bool Minimaal1Punt(const TClubInfo& c) { return Heeft(c.RekOptie, RekMinimaal1Punt); }
 inline bool DQSchrapbaar(const TClubInfo& c) { return Heeft(c.RekOptie, RekDQSchrapbaar); }
+inline bool ToonJaar(const TClubInfo& c) { return Heeft(c.DisplayInfo, ToonJaartal); }
 inline bool ToonExtraVeld(const TClubInfo& c, int f) {
   return f >= 1 && f <= 3 && Heeft(c.DisplayInfo, ToonExtraVeld1 << (f - 1));
 }

@@ -1,5 +1,7 @@
 #include "core/records/punten.h"
 
+#include "core/records/opties.h"
+
 namespace kzo {
 
 namespace {
@@ -19,11 +21,11 @@ int PlaatsNaarPunten(const TClubInfo& club, int p) {
   if (p >= 1 && p <= n) return club.punttel[p];
   if (p > n) {
     long long v = LaatstePunten(club) - static_cast<long long>(p - n) * club.PuntAftrek;
-    long long min = (club.RekOptie & 0x20) ? 1 : 0;
+    long long min = Minimaal1Punt(club) ? 1 : 0;
     return static_cast<int>(v < min ? min : v);
   }
   if (p == 0 || p == -4) return 0;
-  if (p == -5) return (club.RekOptie & 0x40) ? 0 : 507;
+  if (p == -5) return DQSchrapbaar(club) ? 0 : 507;
   return p;
 }
 

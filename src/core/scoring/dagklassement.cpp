@@ -154,7 +154,7 @@ std::string TDagKlassement::Opmerking(const TRijder& r) const {
 
 void TDagKlassement::Nummer() {
   const TClubInfo& club = comp_.Club;
-  const bool plaatsen = (club.AlgOptie & 0x20) != 0;
+  const bool plaatsen = SlaatPlaatsenOp(club);
   int p = 1;
   for (int r = 1; r < RowCount(); ++r) {
     positie_[static_cast<std::size_t>(r)] = std::to_string(r);
@@ -203,7 +203,7 @@ void TDagKlassement::Toepassen() {
   TMynData& md = comp_.MynData;
   k.VerwijderBN();
   if (uit1_ < uit2_) WisUitslagen(k, club, md, uit1_ + 1, uit2_, false, true);
-  const bool plaatsen = (club.AlgOptie & 0x20) != 0;
+  const bool plaatsen = SlaatPlaatsenOp(club);
   for (int r = 1; r < k.SG.RowCount(); ++r) {
     TRijder* rd = k.Rijder(r);
     if (!rd) continue;
@@ -221,7 +221,7 @@ void TDagKlassement::Toepassen() {
     }
   }
   ReeksKleuren(k, club);
-  comp_.Gewijzigd |= 1;
+  comp_.MarkeerGewijzigd();
 }
 
 void TDagKlassement::Sluiten() {

@@ -28,30 +28,30 @@ const char* BMKeuzeTekst(int index) {
 
 int EindOptieWoord(const TEindKeuze& k) {
   int w = 0;
-  if (k.BrutoNetto) w |= 1;
-  if (k.Netto) w |= 2;
-  if (k.Bruto) w |= 4;
-  if (k.Dag) w |= 8;
-  w |= (k.BM & 3) << 4;
-  if (k.AlleKlassen) w |= 0x40;
+  if (k.BrutoNetto) w |= EindBrutoNetto;
+  if (k.Netto) w |= EindNetto;
+  if (k.Bruto) w |= EindBruto;
+  if (k.Dag) w |= EindDag;
+  w |= (k.BM << 4) & EindBMVeld;
+  if (k.AlleKlassen) w |= EindAlleKlassen;
   return w;
 }
 
 TEindKeuze EindKeuzeVan(int eindOptie) {
   TEindKeuze k;
-  k.BrutoNetto = (eindOptie & 1) != 0;
-  k.Netto = (eindOptie & 2) != 0;
-  k.Bruto = (eindOptie & 4) != 0;
-  k.Dag = (eindOptie & 8) != 0;
+  k.BrutoNetto = Heeft(eindOptie, EindBrutoNetto);
+  k.Netto = Heeft(eindOptie, EindNetto);
+  k.Bruto = Heeft(eindOptie, EindBruto);
+  k.Dag = Heeft(eindOptie, EindDag);
   k.BM = BMKeuze(eindOptie);
-  k.AlleKlassen = (eindOptie & 0x40) != 0;
+  k.AlleKlassen = Heeft(eindOptie, EindAlleKlassen);
   return k;
 }
 
 int NettoAantal(TKlasse* k, const TClubInfo& club) {
-  const long long n = k ? k->SetAantalUitslagen() : 0;
+  const long long n = k ? k->AantalUitslagen() : 0;
   long long r;
-  if (club.RekOptie & 0x10) {
+  if (Schrappen(club)) {
     r = n - club.Schrap;
   } else {
     // x = n / 100 * RekPercentage, in exact integers: trunc(x), and "the fraction of x is
@@ -59,7 +59,7 @@ int NettoAantal(TKlasse* k, const TClubInfo& club) {
     // the remainder of exactly 1 (e.g. 3 results at 67 %) by rounding noise.
     const long long x100 = n * club.RekPercentage;
     r = x100 / 100;
-    if (!(club.RekOptie & 1) && x100 % 100 > 1) ++r;
+    if (!AfrondenOmlaag(club) && x100 % 100 > 1) ++r;
     r += club.RekPlus1;
   }
   return static_cast<int>(r < 1 ? n : r);
@@ -68,7 +68,7 @@ int NettoAantal(TKlasse* k, const TClubInfo& club) {
 void BerekenEindstand(TKlasse& k, int i, const TRekenContext& ctx, const TEindKeuze& keuze,
                       int netUn) {
   k.VerwijderBN();
-  const int max = k.SetAantalUitslagen();
+  const int max = k.AantalUitslagen();
   int un, mode = 0;
   if (!keuze.BrutoNetto) {
     un = max;

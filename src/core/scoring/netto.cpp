@@ -11,7 +11,7 @@ namespace kzo {
 
 namespace {
 
-bool Plaatsen(const TClubInfo& club) { return (club.AlgOptie & 0x20) != 0; }
+bool Plaatsen(const TClubInfo& club) { return SlaatPlaatsenOp(club); }
 
 // PlaatsNaarPunten with the table lookup inline: it runs once per result of every rider.
 inline int Punten(const TClubInfo& club, int p) {
@@ -111,7 +111,7 @@ void SorteerAflopend(int* v, int n) {
 int Werkwaarde(int opgeslagen, const TClubInfo& club) {
   if (Plaatsen(club) && opgeslagen >= 1) return Punten(club, opgeslagen);
   if (opgeslagen == UitX) return Sentinel507;
-  if (opgeslagen == UitDQ && !(club.RekOptie & 0x40)) return Sentinel507;
+  if (opgeslagen == UitDQ && !DQSchrapbaar(club)) return Sentinel507;
   return opgeslagen;
 }
 
@@ -239,10 +239,10 @@ void NettoPunten(TRijder& r, const TRekenContext& ctx, int aNet, int aUitsl, int
     }
 
     // 8. Mark the discarded results for the grid.
-    if ((club.DisplayInfo & 0x10) && net == NetNetto && j >= aNet) {
+    if (Heeft(club.DisplayInfo, ToonGeschrapt) && net == NetNetto && j >= aNet) {
       for (int k = std::max(aNet + 1, 1); k <= aUitsl; ++k) {
         const int w = v[k];
-        if (!(w > 0 || (w == 0 && !(club.AlgOptie & 0x80)) || w == UitDnf || w == UitDQ)) continue;
+        if (!(w > 0 || (w == 0 && !NulLeeg(club)) || w == UitDnf || w == UitDQ)) continue;
         int merk = w;
         if (Plaatsen(club) && w >= 1) {
           merk = PuntenNaarPlaats(club, w);

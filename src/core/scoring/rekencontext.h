@@ -2,6 +2,7 @@
 
 #include "core/model/mijndata.h"
 #include "core/model/rijder.h"
+#include "core/records/opties.h"
 #include "core/records/records.h"
 
 namespace kzo {
@@ -11,9 +12,6 @@ class TMeldLijst;
 // EindOptie at program start: gross/net standing, both totals, "Geen eindklassing",
 // all classes.
 inline constexpr int EindOptieStart = 87;
-
-// The treatment of BM riders: EindOptie bits 4-5.
-inline int BMKeuze(int eindOptie) { return (eindOptie >> 4) & 3; }
 
 // What the scoring layer keeps for the whole program run: the option word of the last
 // standings computation and the counting-results table. The main window owns one.

@@ -30,7 +30,7 @@ void BereidBerekeningVoor(TKlasse& k, const TRekenContext& ctx) {
   TTabel& sg = k.SG;
   ctx.Tellend.fill(1);
   ctx.Tellend[0] = 0;
-  if (BMKeuze(ctx.EindOptie) == 3) {
+  if (BMKeuze(ctx.EindOptie) == BMMetAangepastePlaatsen) {
     for (int r = 1; r < sg.RowCount(); ++r)
       if (TRijder* rd = sg.Rijder(r)) rd->SaveUitslagen();
     for (int r = 1; r < sg.RowCount(); ++r)
@@ -39,7 +39,8 @@ void BereidBerekeningVoor(TKlasse& k, const TRekenContext& ctx) {
   }
   for (int c = 0; c < sg.ColCount(); ++c) {
     const TColData* cd = sg.Kolom(c);
-    if (!cd || cd->mode != VeldUitslag || !cd->info || !(cd->info->Optie & 1)) continue;
+    if (!cd || cd->mode != VeldUitslag || !cd->info || !(cd->info->Optie & ReeksNietTellend))
+      continue;
     // A damaged series may run backwards or beyond 99: only 1..99 is touched.
     const long long van = std::max<long long>(cd->info->Uitsl[0], 1);
     const long long tot = std::min<long long>(cd->info->Uitsl[1], MaxUitslagen);
@@ -66,7 +67,7 @@ void PlaatsSleutel(TRijder& r, const TRekenContext& ctx, int un, bool oplopend) 
 std::string UitslagSleutel(const TRijder& r, const TClubInfo& club, int un, int max) {
   std::string key = VulNullen(r.VeldStr(VeldUitslag, un, club, '.'), 3);
   if (key.empty()) return key;
-  const bool alsPunten = (club.AlgOptie & 0x40) != 0;
+  const bool alsPunten = ToontPunten(club);
   if (key == "000" && !(alsPunten && max != 999)) return "501";
   const int s = StrNaarUitslag(key);
   if (s >= 0 || s < -5) return key;
@@ -161,7 +162,7 @@ int SortWarning(const TClubInfo& club, int mode, int un, int max) {
 std::string NettoTekstVoor(const TClubInfo& club, int mode, int un, int max) {
   if (mode == VeldDag) return "Berekend als dagklassement.";
   if (!(mode == VeldNetto || (mode == VeldGemiddelde && club.GemidOptie == 2))) return {};
-  if (club.RekOptie & 0x10)
+  if (Schrappen(club))
     return "Netto totaal berekend " +
            (un == max ? std::string("zonder uitslagen te schrappen.")
                       : "met " + std::to_string(max - un) + " schrapresultaten.");
@@ -175,7 +176,7 @@ void Sorteren(TKlasse& k, const TRekenContext& ctx, int mode, int un, int max, i
   TTabel& sg = k.SG;
   const int n = sg.RowCount() - 1;
 
-  if (op == -1) op = (mode >= 3 && (club.AlgOptie & 0x40)) ? 1 : 0;
+  if (op == -1) op = (mode >= 3 && ToontPunten(club)) ? 1 : 0;
   const bool aflopend = op != 0;
 
   if (mode > 6) {
@@ -185,7 +186,7 @@ void Sorteren(TKlasse& k, const TRekenContext& ctx, int mode, int un, int max, i
   k.NettoTekst = NettoTekstVoor(club, mode, un, max);
 
   // Keys: one per rider, built before ordering.
-  const bool plaatsSort = mode == VeldUitslag && max == 999 && !(club.AlgOptie & 0x20);
+  const bool plaatsSort = mode == VeldUitslag && max == 999 && !SlaatPlaatsenOp(club);
   for (int r = 1; r <= n; ++r) {
     TRijder* rd = sg.Rijder(r);
     if (!rd) continue;
@@ -282,7 +283,7 @@ std::string NettoMethodeTekst(const TCompetitie& comp, int index) {
     default:
       break;
   }
-  if (club.RekOptie & 0x10) {
+  if (Schrappen(club)) {
     if (c == 1) c = 3;
     if (c == 7) c = 9;
   }
@@ -320,7 +321,7 @@ std::string VulTekstIn(std::string_view tekst, TCompetitie& comp, int index) {
   int tellend = 0;
   std::optional<int> netKolom;
   if (k) {
-    tellend = k->SetAantalUitslagen();
+    tellend = k->AantalUitslagen();
     for (int c = k->SG.ColCount() - 1; c >= k->UitslPos && c >= 0; --c) {
       const TColData* cd = k->SG.Kolom(c);
       if (cd && cd->mode == VeldNetto) {
@@ -331,7 +332,7 @@ std::string VulTekstIn(std::string_view tekst, TCompetitie& comp, int index) {
   }
   vervang("#K", k ? k->Naam() : std::string());
   vervang("#C", comp.Club.Clubnaam.Get());
-  vervang("#A", k ? std::to_string(k->InfoKlasse.aantaluitslagen) : std::string());
+  vervang("#A", k ? std::to_string(k->NR_Uit()) : std::string());
   vervang("#T", k ? std::to_string(tellend) : std::string());
   vervang("#N", netKolom ? std::to_string(*netKolom) : std::string());
   vervang("#G", netKolom ? std::to_string(tellend - *netKolom) : std::string());

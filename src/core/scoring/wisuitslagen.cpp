@@ -73,7 +73,7 @@ bool WisUitslagen(TCompetitie& comp, int index, int first, int last, bool all, b
   TKlasse* k = comp.Tabs[static_cast<std::size_t>(index)].get();
   if (!k) return false;
   if (!WisUitslagen(*k, comp.Club, comp.MynData, first, last, all, verwijder)) return false;
-  comp.Gewijzigd |= 1;
+  comp.MarkeerGewijzigd();
   return true;
 }
 

@@ -87,7 +87,7 @@ TEST_F(AanvulTest, AddModeCopiesACheckedClassFromTheMiddleWithFreshIdentities) {
     for (int u2 = 1; u2 <= 3; ++u2) EXPECT_EQ(doel.MynData.GetData("R00000064", u2), Dq(u2));
     EXPECT_EQ(doel.MynData.GetData("R00000066", 2), Dq(9));
     EXPECT_EQ(doel.MynData.GetData(RijderSleutel(oudB[0]), 1), "");
-    EXPECT_EQ(doel.Gewijzigd & 1, 1);
+    EXPECT_EQ(doel.Gewijzigd() & 1, 1);
   }
 }
 
@@ -111,16 +111,16 @@ TEST_F(AanvulTest, TabsFillTheClosedTabTwiceOverAndStopAtTwenty) {
   EXPECT_EQ(open.Tabs[19]->Naam(), "A");
 
   // "Ok" marks the competition modified even when no class could be added.
-  open.Gewijzigd = 0;
+  open.WisGewijzigd();
   EXPECT_EQ(Lees(bestand, open, {true}).Toegevoegd, 0);
-  EXPECT_EQ(open.Gewijzigd & 1, 1);
+  EXPECT_EQ(open.Gewijzigd() & 1, 1);
 }
 
 TEST_F(AanvulTest, MessagesForMissingUnsuitableAndDamagedFiles) {
   TNepOpslag opslag;
   EXPECT_EQ(Lees("/d/weg.kzo", opslag).Melding(), 80u);
   EXPECT_EQ(Lees("/d/weg.kzo", opslag, open, {true}).Melding(), 80u);
-  EXPECT_EQ(open.Gewijzigd & 1, 1);  // "Ok" was pressed: modified whatever the outcome
+  EXPECT_EQ(open.Gewijzigd() & 1, 1);  // "Ok" was pressed: modified whatever the outcome
 
   Bytes punten = bestand;
   SchrijfOp<std::int32_t>(punten, 88, 0x41);  // results stored as points
@@ -140,9 +140,9 @@ TEST_F(AanvulTest, MessagesForMissingUnsuitableAndDamagedFiles) {
     TAanvulUitslag toe = Lees(b, open, {true, true, true});
     EXPECT_EQ(toe.Melding(), 3u);
     EXPECT_EQ(toe.Toegevoegd, 1);
-    open.Gewijzigd = 0;
+    open.WisGewijzigd();
     EXPECT_EQ(Lees(b, open, {false, true}).Toegevoegd, 0);
-    EXPECT_EQ(open.Gewijzigd & 1, 1) << "damaged before anything was added";
+    EXPECT_EQ(open.Gewijzigd() & 1, 1) << "damaged before anything was added";
   }
   // The last class is not skipped, so a cut inside it still lists every name.
   Bytes kort = bestand;

@@ -149,15 +149,16 @@ TEST(BestandLezen, RoundTripIsEqualAndSavesTheSameBytes) {
     VulCompetitie(c, tekst);
     c.Club.AlgOptie |= 0x100;  // three fixed columns after reading
     c.Instellingen.Koptekst.Set("Seizoen 2024");
-    c.Gewijzigd = 1;
+    c.MarkeerGewijzigd(1);
     Bytes b = Bewaar(c);
 
     TCompetitie terug;
-    terug.Gewijzigd = 3;
+    terug.WisGewijzigd();
+    terug.MarkeerGewijzigd(3);
     TLaadUitslag u = BestandLaden(terug, b);
     ASSERT_TRUE(u.ok);
     EXPECT_EQ(u.melding, 0u);
-    EXPECT_EQ(terug.Gewijzigd, 0);
+    EXPECT_EQ(terug.Gewijzigd(), 0);
     VergelijkCompetities(c, terug);
     EXPECT_EQ(terug.Tabs[0]->SG.FixedCols, 3);
 
@@ -276,7 +277,8 @@ TEST(BestandLezen, WrongVersionGivesMessage2) {
     TCompetitie terug;
     VulCompetitie(terug, true);
     terug.Bestandsnaam = "/oud.kzo";
-    terug.Gewijzigd = 1;
+    terug.WisGewijzigd();
+    terug.MarkeerGewijzigd(1);
     TLaadUitslag u = BestandLaden(terug, MetVersie(b, laag));
     EXPECT_FALSE(u.ok);
     EXPECT_EQ(u.melding, 2u) << laag;
@@ -285,7 +287,7 @@ TEST(BestandLezen, WrongVersionGivesMessage2) {
     EXPECT_EQ(terug.Tabs[0], nullptr);
     EXPECT_FALSE(terug.MynData.HeeftTekst());
     EXPECT_EQ(terug.Bestandsnaam, "");
-    EXPECT_EQ(terug.Gewijzigd, 0);
+    EXPECT_EQ(terug.Gewijzigd(), 0);
   }
 }
 
@@ -314,13 +316,14 @@ TEST(BestandLezen, DamageGivesMessage3AndKeepsTheClassesReadSoFar) {
   for (const auto& g : gevallen) {
     TCompetitie terug;
     terug.Bestandsnaam = "/d/x.kzo";
-    terug.Gewijzigd = 1;
+    terug.WisGewijzigd();
+    terug.MarkeerGewijzigd(1);
     TLaadUitslag u = BestandLaden(terug, g.bytes);
     EXPECT_FALSE(u.ok) << g.wat;
     EXPECT_EQ(u.melding, 3u) << g.wat;
     EXPECT_EQ(terug.AantalKlassen(), static_cast<int>(g.klassen)) << g.wat;
     EXPECT_EQ(terug.Bestandsnaam, "") << g.wat;
-    EXPECT_EQ(terug.Gewijzigd, 0) << g.wat;
+    EXPECT_EQ(terug.Gewijzigd(), 0) << g.wat;
   }
   // A header cut short leaves the header as it was.
   TCompetitie terug;
@@ -386,7 +389,7 @@ class SchijfTest : public ::testing::Test {
     VulCompetitie(comp, true);
     oud = Bewaar(comp, {2023, 1, 1, 0, 0, 0});
     comp.Bestandsnaam = naam;
-    comp.Gewijzigd = 1;
+    comp.MarkeerGewijzigd(1);
     opslag = TNepOpslag();
     opslag.Bestanden = {{naam, oud}, {bak, ouder}};
     instellingen = TGeheugenInstellingen();
@@ -415,7 +418,7 @@ TEST_F(SchijfTest, SaveKeepsTheOldFileAsBakAndTrashesTheOlderOne) {
   TCompetitie terug;
   ASSERT_TRUE(BestandLaden(terug, opslag.Bestanden[naam]).ok);
   VergelijkCompetities(comp, terug);
-  EXPECT_EQ(comp.Gewijzigd, 0);
+  EXPECT_EQ(comp.Gewijzigd(), 0);
   EXPECT_EQ(comp.Bestandsnaam, naam);
   EXPECT_EQ(instellingen.Teksten["LastFile"], naam);
 
@@ -443,7 +446,7 @@ TEST_F(SchijfTest, AFailedStepLeavesTheFileAsItWas) {
     EXPECT_EQ(opslag.Bestanden[naam], oud) << wat;
     for (const auto& [n, inhoud] : opslag.Bestanden)
       EXPECT_TRUE(n == naam || n == bak) << wat << " left behind " << n;
-    EXPECT_EQ(comp.Gewijzigd, 1) << wat;
+    EXPECT_EQ(comp.Gewijzigd(), 1) << wat;
     EXPECT_EQ(comp.Bestandsnaam, naam) << wat;
     EXPECT_EQ(std::memcmp(&comp.Club, &kop, sizeof kop), 0) << wat;
     EXPECT_TRUE(instellingen.Teksten.empty()) << wat;
@@ -455,14 +458,14 @@ TEST_F(SchijfTest, FailuresAfterTheFileIsInPlaceKeepTheCompetitionModified) {
   EXPECT_EQ(Bewaren(naam), TNepOpslag::Tekst(TStap::SyncMap));
   EXPECT_NE(opslag.Bestanden[naam], oud);
   EXPECT_EQ(comp.Bestandsnaam, naam);
-  EXPECT_EQ(comp.Gewijzigd, 1);
+  EXPECT_EQ(comp.Gewijzigd(), 1);
 
   opslag.Faal.reset();
   instellingen.SchrijvenFaalt = true;
   EXPECT_EQ(Bewaren("/d/y.kzo"), std::string("Kan de instellingen niet bewaren in registry"));
   EXPECT_EQ(opslag.Bestanden.count("/d/y.kzo"), 1u);
   EXPECT_EQ(comp.Bestandsnaam, "/d/y.kzo");
-  EXPECT_EQ(comp.Gewijzigd, 1);
+  EXPECT_EQ(comp.Gewijzigd(), 1);
 }
 
 TEST_F(SchijfTest, OpenChecksNameAndFileFirst) {
@@ -494,7 +497,7 @@ TEST_F(SchijfTest, OpenChecksNameAndFileFirst) {
   EXPECT_EQ(u.melding, 3u);
   EXPECT_EQ(open.AantalKlassen(), 2);
   EXPECT_EQ(open.Bestandsnaam, naam);
-  EXPECT_EQ(open.Gewijzigd, 0);
+  EXPECT_EQ(open.Gewijzigd(), 0);
 }
 
 }  // namespace

@@ -171,7 +171,7 @@ TEST(DagToepassen, RangeBecomesOneResultColumn) {
   EXPECT_EQ(k.SG.Kolom(k.UitslKolom(4))->info->Uitsl[0], 4);
   EXPECT_EQ(k.SG.Kolom(k.UitslKolom(4))->info->Uitsl[1], 6);
   EXPECT_EQ(k.SG.Kolom(k.UitslKolom(4))->kleur, w.comp.Club.KolKleur2);
-  EXPECT_EQ(w.comp.Gewijzigd & 1, 1);
+  EXPECT_EQ(w.comp.Gewijzigd() & 1, 1);
   EXPECT_TRUE(a.SortStr.empty());
 }
 
@@ -263,7 +263,7 @@ TEST_F(DagOpmerkingTest, CancelLeavesEverythingAndRemovesTheTemporaryRemarks) {
             "2\x04"
             "0\x04"
             "val");
-  EXPECT_EQ(w.comp.Gewijzigd, 0);
+  EXPECT_EQ(w.comp.Gewijzigd(), 0);
   EXPECT_TRUE(d->SortStr.empty());
 }
 

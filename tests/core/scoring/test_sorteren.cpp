@@ -227,7 +227,7 @@ TEST(Sorteren, NotCountingSeriesLeaveTheTotals) {
   TKlasse& k = w.Klasse("MX1", 4);
   k.SG.Kolom(k.UitslKolom(2))->SetInfo(Reeks(2, 3, true));
   w.Rijder(k, "A", {10, 20, 30, 40});
-  const int max = k.SetAantalUitslagen();
+  const int max = k.AantalUitslagen();
   ASSERT_EQ(max, 2);
   Sorteren(k, w.Ctx(), 8, max, max, 1);
   EXPECT_EQ(k.Rijder(1)->Bruto, 50);

@@ -33,7 +33,7 @@ TEST_F(WisTest, EraseKeepsTheColumns) {
   EXPECT_EQ(r->Uitslag(4), 4);
   EXPECT_EQ(md.GetData(r->Sleutel(), 2), "");
   EXPECT_EQ(md.GetData(r->Sleutel(), 4), "opm 4");
-  EXPECT_EQ(w.comp.Gewijzigd & 1, 1);
+  EXPECT_EQ(w.comp.Gewijzigd() & 1, 1);
 }
 
 TEST_F(WisTest, DeleteMovesLaterResultsAndRemarksLeft) {
@@ -50,7 +50,7 @@ TEST_F(WisTest, DeleteMovesLaterResultsAndRemarksLeft) {
 TEST_F(WisTest, BeyondTheResultsNothingChanges) {
   EXPECT_FALSE(WisUitslagen(w.comp, 0, 8, 9, false, true));
   EXPECT_EQ(k->NR_Uit(), 5);
-  EXPECT_EQ(w.comp.Gewijzigd, 0);
+  EXPECT_EQ(w.comp.Gewijzigd(), 0);
   EXPECT_FALSE(WisUitslagen(w.comp, 3, 1, 1, false, true));  // no such tab
 }
 
@@ -75,7 +75,8 @@ TEST(WisReeks, SeriesAreCutOrRemoved) {
 
   // A range holding the first result of a series removes the series.
   WisUitslagen(w.comp, 0, 4, 4, false, true);
-  EXPECT_EQ(k.SetAantalUitslagen(), 5);
+  EXPECT_EQ(k.AantalUitslagen(), 5);
+  k.SetAantalUitslagen();
   EXPECT_EQ(k.InfoKlasse.aantalUitslInfo, 1);
 }
 

@@ -84,10 +84,10 @@ TSetExtra::TSetExtra(IInstellingenOpslag& opslag, IGebruiker& gebruiker, QWidget
 void TSetExtra::Laden() {
   const std::int32_t optie = LeesGetal(opslag_, kKzoOptie);
   // Action 3 acts as none, so it shows as none.
-  const int keuze = (optie & 3) == 3 ? 0 : optie & 3;
+  const int keuze = (optie & KzoStartActie) == 3 ? 0 : optie & KzoStartActie;
   RadioGroup1[static_cast<std::size_t>(keuze)]->setChecked(true);
-  CheckBox1->setChecked((optie & 0x10) != 0);
-  CheckBox2->setChecked((optie & 0x20) == 0);
+  CheckBox1->setChecked((optie & KzoVerbergKnoppenbalk) != 0);
+  CheckBox2->setChecked((optie & KzoPlaatsingNiet) == 0);
   Edit1->setText(Q(LeesTekst2(opslag_, kKzoWork)));
   Edit2->setText(Q(LeesTekst2(opslag_, kKzoMap)));
 }
@@ -96,8 +96,8 @@ void TSetExtra::Toepassen() {
   std::int32_t optie = 0;
   for (int i = 0; i < 3; ++i)
     if (RadioGroup1[static_cast<std::size_t>(i)]->isChecked()) optie = i;
-  if (CheckBox1->isChecked()) optie += 0x10;
-  if (!CheckBox2->isChecked()) optie += 0x20;
+  if (CheckBox1->isChecked()) optie |= KzoVerbergKnoppenbalk;
+  if (!CheckBox2->isChecked()) optie |= KzoPlaatsingNiet;
   SchrijfGetal(opslag_, kKzoOptie, optie);
   SchrijfTekst2(opslag_, kKzoWork, S(Edit1->text()));
   SchrijfTekst2(opslag_, kKzoMap, S(Edit2->text()));

@@ -316,7 +316,7 @@ QWidget* TClubData::MaakExtraPagina() {
 
 // ---- loading ----
 
-bool TClubData::Finishvolgorde() const { return (comp_.Club.AlgOptie & 0x20) != 0; }
+bool TClubData::Finishvolgorde() const { return SlaatPlaatsenOp(comp_.Club); }
 
 void TClubData::Laden() {
   TClubInfo& club = comp_.Club;
@@ -364,8 +364,8 @@ void TClubData::Laden() {
   SEproc->setValue(club.RekPercentage);
   SEplm->setValue(club.RekPlus1);
   Kies(RadioGroup2Items, club.GemidOptie);
-  Kies(RadioGroup1Items, club.RekOptie & 0x0F);
-  if (club.RekOptie & 0x10)
+  Kies(RadioGroup1Items, club.RekOptie & RekAfrondenKeuze);
+  if (Schrappen(club))
     RadioButton4->setChecked(true);
   else
     RadioButton3->setChecked(true);
@@ -373,9 +373,9 @@ void TClubData::Laden() {
   Edit1->setText(Q(club.Veldnaam[0].Get()));
   Edit2->setText(Q(club.Veldnaam[1].Get()));
   Edit3->setText(Q(club.Veldnaam[2].Get()));
-  Kies(RadioGroup3Items, club.AlgOptie & 0x0F);
+  Kies(RadioGroup3Items, StatusVeld(club));
 
-  CheckBox2->setChecked(CheckBox2->isEnabled() && (club.RekOptie & 0x40));
+  CheckBox2->setChecked(CheckBox2->isEnabled() && DQSchrapbaar(club));
 
   // Stored as finishing places: the group starts disabled; changing the deduction and
   // back switches it on.
@@ -387,7 +387,7 @@ void TClubData::Laden() {
     RadioGroup4->setEnabled(true);
   }
   CheckBox1->setEnabled(RadioGroup4Items[0]->isChecked());
-  CheckBox1->setChecked(CheckBox1->isEnabled() && (club.RekOptie & 0x20));
+  CheckBox1->setChecked(CheckBox1->isEnabled() && Minimaal1Punt(club));
   StringGrid1->setEnabled(true);
   SpinEdit1->setEnabled(true);
   GroupPunten->unsetCursor();
@@ -602,9 +602,9 @@ void TClubData::Toepassen() {
   club.RekPlus1 = binnen(SEplm->value(), 20);
   club.GemidOptie = std::max(0, Gekozen(RadioGroup2Items));
   std::int32_t rekOptie = std::max(0, Gekozen(RadioGroup1Items));
-  if (RadioButton4->isChecked()) rekOptie |= 0x10;
-  if (CheckBox1->isChecked()) rekOptie |= 0x20;
-  if (CheckBox2->isEnabled() && CheckBox2->isChecked()) rekOptie |= 0x40;
+  if (RadioButton4->isChecked()) rekOptie |= RekSchrappen;
+  if (CheckBox1->isChecked()) rekOptie |= RekMinimaal1Punt;
+  if (CheckBox2->isEnabled() && CheckBox2->isChecked()) rekOptie |= RekDQSchrapbaar;
   club.RekOptie = rekOptie;
   club.Veldnaam[0].Set(S(Edit1->text().left(15)));
   club.Veldnaam[1].Set(S(Edit2->text().left(15)));
@@ -616,8 +616,8 @@ void TClubData::Toepassen() {
                        IGebruiker::Knoppen::JaNee) == IGebruiker::Antwoord::Ja)
     ZetOpslagMethode(comp_, naarPlaatsen);
 
-  club.AlgOptie = (club.AlgOptie & ~0x0F) | std::max(0, Gekozen(RadioGroup3Items));
-  comp_.Gewijzigd |= 2;
+  club.AlgOptie = (club.AlgOptie & ~AlgStatusVeld) | std::max(0, Gekozen(RadioGroup3Items));
+  comp_.MarkeerGewijzigd(GewijzigdClub);
 }
 
 void TClubData::Open(TCompetitie& comp, IGebruiker& gebruiker, const std::function<void(int)>& hulp,

@@ -39,7 +39,7 @@ QString TCalc::AantalTekst(int n) {
 }
 
 QString TCalc::NettoRegelTekst(const TClubInfo& club) {
-  if (club.RekOptie & 0x10) return T("Schrapresultaten = %1").arg(club.Schrap);
+  if (Schrappen(club)) return T("Schrapresultaten = %1").arg(club.Schrap);
   QString t = T("Netto bereken met %1% van de ingevoerde uitslagen").arg(club.RekPercentage);
   if (club.RekPlus1 > 0) t += T(" + %1").arg(club.RekPlus1);
   return t + QStringLiteral(".");
@@ -158,7 +158,7 @@ void TCalc::Laden(int eindOptie) {
   BMLijst->setCurrentIndex(k.BM);
 
   TKlasse* actief = comp_.Actief();
-  const int n = actief ? actief->SetAantalUitslagen() : 0;
+  const int n = actief ? actief->AantalUitslagen() : 0;
   AantalLabel->setText(AantalTekst(n));
   NettoRegelLabel->setText(NettoRegelTekst(comp_.Club));
   GemiddeldeLabel->setText(Q(GemiddeldeTekst(comp_.Club.GemidOptie)));

@@ -179,8 +179,8 @@ void TToonBox::KlikNormaal(const TMeldLijst::TRegel& regel) {
   if (w < 1 || d < 1) {
     row = 1;
   } else {
-    const bool puntenOpslag = (club.AlgOptie & 0x20) == 0;
-    const bool puntenWeergave = puntenOpslag || (club.AlgOptie & 0x40) != 0;
+    const bool puntenOpslag = !SlaatPlaatsenOp(club);
+    const bool puntenWeergave = puntenOpslag || ToontPunten(club);
     int s;
     if (t.find("niet") != npos) {
       // Missing places: the rider on the first place after the gap.

@@ -254,7 +254,7 @@ void TRijderData::SetTekst(int RecNr) {
   Edit3->setText(Q(r.Extra[0].Get()));
   Edit4->setText(Q(r.Extra[1].Get()));
   Edit5->setText(Q(r.Extra[2].Get()));
-  CheckBox1->setChecked((r.Optie & 1) != 0);
+  CheckBox1->setChecked((r.Optie & RijderBM) != 0);
   for (QWidget* w : {static_cast<QWidget*>(Edit1), static_cast<QWidget*>(Edit2),
                      static_cast<QWidget*>(Edit3), static_cast<QWidget*>(Edit4),
                      static_cast<QWidget*>(Edit5), static_cast<QWidget*>(CheckBox1)})
@@ -277,7 +277,7 @@ bool TRijderData::SafeTekst() {
   bool gewijzigd = false;
   auto klaar = [&] {
     if (gewijzigd) {
-      comp_.Gewijzigd |= 1;
+      comp_.MarkeerGewijzigd();
       if (grid_.Gewijzigd) grid_.Gewijzigd();
     }
     if (grid_.Herteken) grid_.Herteken();
@@ -311,8 +311,8 @@ bool TRijderData::SafeTekst() {
     rd->SetVeld(S(vrij[i]->text()), VeldExtra1 + i, 0, club);
     if (grid_.KolomVerbreden) grid_.KolomVerbreden(VeldExtra1 + i);
   }
-  const std::uint8_t optie =
-      static_cast<std::uint8_t>((rd->Rijder.Optie & ~1) | (CheckBox1->isChecked() ? 1 : 0));
+  const std::uint8_t optie = static_cast<std::uint8_t>((rd->Rijder.Optie & ~RijderBM) |
+                                                       (CheckBox1->isChecked() ? RijderBM : 0));
   if (optie != rd->Rijder.Optie) {
     rd->Rijder.Optie = optie;
     gewijzigd = true;

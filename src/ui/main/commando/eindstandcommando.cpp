@@ -30,7 +30,7 @@ void TEindstandCommando::Eindstanden() {
   f_.SluitBewerking();
   TCompetitie& comp = f_.Competitie();
   TKlasse* k = comp.Actief();
-  if (!k || k->SetAantalUitslagen() <= 0) {
+  if (!k || k->AantalUitslagen() <= 0) {
     f_.Gebruiker().Melding(70);
     return;
   }

@@ -184,7 +184,7 @@ void TKlasseGrid::ActiveSGMouseUp(Qt::MouseButton knop, Qt::KeyboardModifiers mo
   if (c >= grid_->FixedCols()) return;
   if (c == 0) {
     if (TRijder* rd = klasse_->SG.Rijder(r)) {
-      rd->Rijder.Optie ^= 4;
+      rd->Rijder.Optie ^= RijderGeselecteerd;
       emit CelGekozen(c, r);
     }
   }
@@ -216,7 +216,7 @@ void TKlasseGrid::KopSorteren(int kol) {
   const int nummer = cd->Data;
   int max;
   if (klasse_->BN == 2)
-    max = (kind == VeldNetto || kind == VeldBruto) ? klasse_->SetAantalUitslagen() : 0;
+    max = (kind == VeldNetto || kind == VeldBruto) ? klasse_->AantalUitslagen() : 0;
   else
     max = kol;
   if (klasse_->BN == 3 && kind > 6) kind += 10;
@@ -243,7 +243,7 @@ void TKlasseGrid::ActiveSGMouseMove(QPoint pos) {
 void TKlasseGrid::AllesSelecteren() {
   if (!klasse_) return;
   for (int r = 1; r < klasse_->SG.RowCount(); ++r)
-    if (TRijder* rd = klasse_->SG.Rijder(r)) rd->Rijder.Optie |= 4;
+    if (TRijder* rd = klasse_->SG.Rijder(r)) rd->Rijder.Optie |= RijderGeselecteerd;
   NaSelectie();
 }
 
@@ -252,9 +252,9 @@ void TKlasseGrid::SelecteerOneven() {
   for (int r = 1; r < klasse_->SG.RowCount(); ++r) {
     if (TRijder* rd = klasse_->SG.Rijder(r)) {
       if (r % 2)
-        rd->Rijder.Optie |= 4;
+        rd->Rijder.Optie |= RijderGeselecteerd;
       else
-        rd->Rijder.Optie &= ~4;
+        rd->Rijder.Optie &= ~RijderGeselecteerd;
     }
   }
   NaSelectie();
@@ -263,14 +263,14 @@ void TKlasseGrid::SelecteerOneven() {
 void TKlasseGrid::SelectieOmkeren() {
   if (!klasse_) return;
   for (int r = 1; r < klasse_->SG.RowCount(); ++r)
-    if (TRijder* rd = klasse_->SG.Rijder(r)) rd->Rijder.Optie ^= 4;
+    if (TRijder* rd = klasse_->SG.Rijder(r)) rd->Rijder.Optie ^= RijderGeselecteerd;
   NaSelectie();
 }
 
 void TKlasseGrid::SelectieOpheffen() {
   if (!klasse_) return;
   for (int r = 1; r < klasse_->SG.RowCount(); ++r)
-    if (TRijder* rd = klasse_->SG.Rijder(r)) rd->Rijder.Optie &= ~4;
+    if (TRijder* rd = klasse_->SG.Rijder(r)) rd->Rijder.Optie &= ~RijderGeselecteerd;
   NaSelectie();
 }
 

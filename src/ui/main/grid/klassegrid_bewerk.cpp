@@ -75,7 +75,7 @@ bool TKlasseGrid::DQToegestaan() const {
   const TTabel& sg = klasse_->SG;
   if (sg.Row < 1 || sg.Row >= sg.RowCount() || sg.Col < 0 || sg.Col >= sg.ColCount()) return false;
   const TColData* cd = sg.Kolom(sg.Col);
-  return cd && cd->mode == VeldUitslag && (comp_.Club.AlgOptie & 0x20);
+  return cd && cd->mode == VeldUitslag && SlaatPlaatsenOp(comp_.Club);
 }
 
 bool TKlasseGrid::LaatToe(QChar c) const {
@@ -284,7 +284,7 @@ void TKlasseGrid::Edit1Exit(TAanleiding aanleiding) {
     if (opgeslagen) {
       if (bewerkKol_ <= UitslagOffset() && rijderDataZichtbaar_)
         emit RijderDataVernieuwen(bewerkRij_);
-      comp_.Gewijzigd |= 1;
+      comp_.MarkeerGewijzigd();
       emit Gewijzigd();
     }
   }
@@ -300,7 +300,7 @@ bool TKlasseGrid::ControleerUniek(const QString& tekst, int kind, int skip) {
   const std::string gezocht = AlsOpgeslagen(tekst, kind);
   // Names as stored: no swapping of first and last name while comparing.
   TClubInfo club = comp_.Club;
-  club.AlgOptie = 0x10;
+  club.AlgOptie = AlgNaamAlsGetypt;
   const TTabel& sg = klasse_->SG;
   for (int r = 1; r < sg.RowCount(); ++r) {
     if (r == skip) continue;
@@ -315,7 +315,7 @@ bool TKlasseGrid::ControleerUniek(const QString& tekst, int kind, int skip) {
 }
 
 bool GeldigeUitslag(const TClubInfo& club, int v) {
-  if (v < 1 || !(club.AlgOptie & 0x40)) return true;
+  if (v < 1 || !ToontPunten(club)) return true;
   const int aantal = std::min<int>(club.punttel[0], 10);
   const int laatste = aantal > 0 ? club.punttel[aantal] : 0;
   if (laatste >= v) return PlaatsNaarPunten(club, PuntenNaarPlaats(club, v)) == v;

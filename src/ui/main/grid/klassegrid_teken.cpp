@@ -74,8 +74,8 @@ void TKlasseGrid::ActiveSGDrawCell(QPainter& p, int c, int r, const QRect& rect,
     const int un = kind == VeldUitslag && cd ? cd->Data : 1;
     const int waarde = kind == VeldUitslag && un >= 1 && un <= MaxUitslagen ? rd->Uitslag(un) : 0;
     if (kind == VeldUitslag && waarde > 500) {
-      if (club.DisplayInfo & 0x80) letter.setStrikeOut(true);
-      if (!staat.geselecteerd && !(club.DisplayInfo & 0x40))
+      if (Heeft(club.DisplayInfo, SchrapDoorhalen)) letter.setStrikeOut(true);
+      if (!staat.geselecteerd && !Heeft(club.DisplayInfo, GeenSchrapKleur))
         achter = KleurNaarQt(club.SchrKleur, pal);
     }
     tekst = Q(rd->VeldStr(kind, un, club, decimaal_));
@@ -115,8 +115,8 @@ QString KolomInfo(const TKlasse& k, const TClubInfo& club, int col) {
   if (!cd || !cd->info) return {};
   const TUitslagInfo& info = *cd->info;
   std::string tekst =
-      DatumTekst(info.Datum.Get(), 0, true, club.DisplayInfo & 0x08) + " " + info.Opmerking.Get();
-  if (info.Optie & 1) tekst += " (niet tellend)";
+      DatumTekst(info.Datum.Get(), 0, true, ToonJaar(club)) + " " + info.Opmerking.Get();
+  if (info.Optie & ReeksNietTellend) tekst += " (niet tellend)";
   return Q(tekst);
 }
 

@@ -23,12 +23,12 @@
 #include "ui/main/commando/clubcommando.h"
 #include "ui/main/commando/commando.h"
 #include "ui/main/commando/eindstandcommando.h"
-#include "ui/main/venster/hulp.h"
-#include "ui/main/grid/klassegrid.h"
-#include "ui/main/venster/opstart.h"
 #include "ui/main/commando/rijdercommando.h"
-#include "ui/main/venster/status.h"
 #include "ui/main/commando/uitvoercommando.h"
+#include "ui/main/grid/klassegrid.h"
+#include "ui/main/venster/hulp.h"
+#include "ui/main/venster/opstart.h"
+#include "ui/main/venster/status.h"
 
 namespace kzo {
 
@@ -228,13 +228,13 @@ void TMainForm::closeEvent(QCloseEvent* e) {
 }
 
 bool TMainForm::VraagBewaren() {
-  if (!comp_.Gewijzigd) return true;
+  if (!comp_.IsGewijzigd()) return true;
   switch (gebruiker_.Vraag(QStringLiteral("Gegevens zijn nog niet bewaard, Bewaren ?"),
                            IGebruiker::Knoppen::JaNeeAnnuleren)) {
     case IGebruiker::Antwoord::Ja:
       // Only a save that really happened lets the competition go.
       bestand_->Bewaren();
-      return comp_.Gewijzigd == 0;
+      return !comp_.IsGewijzigd();
     case IGebruiker::Antwoord::Nee:
       return true;
     default:
@@ -351,10 +351,10 @@ void TMainForm::BestandCommandos(bool aan) {
 
 void TMainForm::UitslagCommandos() {
   TKlasse* k = comp_.Actief();
-  commando_->UitslagCommandos(k && (k->SetAantalUitslagen(), k->InfoKlasse.aantaluitslagen > 0));
+  commando_->UitslagCommandos(k && k->NR_Uit() > 0);
 }
 
-void TMainForm::WerkGewijzigdBij() { commando_->ZetBewaar(comp_.Gewijzigd != 0); }
+void TMainForm::WerkGewijzigdBij() { commando_->ZetBewaar(comp_.IsGewijzigd()); }
 
 void TMainForm::ToonInvoerwijze() { panelen_[0]->setText(InvoerwijzeTekst(comp_.Club)); }
 

@@ -13,12 +13,12 @@ QString VensterTitel(const std::string& club, const std::string& klasse) {
 }
 
 QString InvoerwijzeTekst(const TClubInfo& club) {
-  return (club.AlgOptie & 0x20) && !(club.AlgOptie & 0x40) ? QStringLiteral("Finish volgorde")
-                                                           : QStringLiteral("Punten");
+  return SlaatPlaatsenOp(club) && !ToontPunten(club) ? QStringLiteral("Finish volgorde")
+                                                     : QStringLiteral("Punten");
 }
 
 std::optional<QString> RijderPaneelTekst(const TKlasse& k, int row, const TClubInfo& club) {
-  const int soort = club.AlgOptie & 0x0F;
+  const int soort = StatusVeld(club);
   const TRijder* rd = k.Rijder(row);
   if (soort == 0 || !rd) return std::nullopt;
   const int veld = soort <= 2 ? soort : soort + 1;
