@@ -42,6 +42,8 @@ class TStil final : public IGebruiker {
   std::optional<QFont> KiesLettertype(const QFont&) override { return std::nullopt; }
   std::optional<QColor> KiesKleur(const QColor&) override { return std::nullopt; }
   void Piep() override {}
+  int Toon(QDialog&) override { return 0; }
+  bool OpenLink(const QUrl&) override { return false; }
 };
 
 // Notes when the widget it watches gets a paint event.
@@ -112,7 +114,7 @@ void BM_StartTotEersteGrid(benchmark::State& state) {
     f->Opstarten(QStringLiteral("kzobaan ") + o.bestand, {o.bestand});
     wacht.Wacht();
     state.SetIterationTime(static_cast<double>(klok.nsecsElapsed()) * 1e-9);
-    if (f->Competitie().AantalKlassen() != MaxKlassen) state.SkipWithError("not opened");
+    if (f->Context().Competitie().AantalKlassen() != MaxKlassen) state.SkipWithError("not opened");
     f->hide();
   }
 }

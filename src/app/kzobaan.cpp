@@ -64,11 +64,10 @@ int Screenshot(const TOpties& o, const QString& regel) {
   form.resize(920, 560);
   form.show();
   form.Opstarten(regel, o.parameters);
-  kzo::TCompetitie& comp = form.Competitie();
+  kzo::TCompetitie& comp = form.Context().Competitie();
   const int tab =
       o.tab >= 0 && o.tab < static_cast<int>(comp.Tabs.size()) ? o.tab : TabMetUitslagen(comp);
-  form.KiesTab(tab);
-  form.TabControl1Change();
+  form.Context().KiesKlasse(tab);
   // A result cell as the current cell, so the status bar shows its information.
   if (kzo::TKlasse* k = comp.Actief(); k && k->NR_Uit() > 0 && k->SG.RowCount() > 3)
     form.Grid().Grid()->SetCurrentCell(k->UitslPos, 3);

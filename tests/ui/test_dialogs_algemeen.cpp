@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 
 #include "core/file/gebruikersinstellingen.h"
 #include "core/records/datum.h"
@@ -66,8 +67,8 @@ TEST(SetExtra, ApplyWritesOptionWordAndFolders) {
   EXPECT_EQ((std::vector<QString>{QStringLiteral("Werkmap, locatie voor KZO gegevens"),
                                   QStringLiteral("Map van KZO hulp bestanden")}),
             g.bestandsvragen);
-  d.Toepassen();
-  EXPECT_EQ(2 + 0x10 + 0x20, inst.Getallen.at(kKzoOptie));
+  EXPECT_TRUE(d.Toepassen());
+  EXPECT_EQ(2 | KzoVerbergKnoppenbalk | KzoPlaatsingNiet, inst.Getallen.at(kKzoOptie));
   EXPECT_EQ("/home/club/kzo", inst.Teksten.at(kKzoWork));
   EXPECT_EQ("/opt/kzo", inst.Teksten.at(kKzoMap));
   EXPECT_FALSE(KnoppenbalkZichtbaar(inst));
@@ -89,6 +90,14 @@ TEST(SetExtra, OkCancelAndHelp) {
   QObject::connect(&d, &TSetExtra::Hulp, [&](int c) { hulp = c; });
   d.HelpKnop->click();
   EXPECT_EQ(570, hulp);
+  // F1 asks for the same page while the dialog is the active window.
+  hulp = 0;
+  d.show();
+  d.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+  QTest::keyClick(&d, Qt::Key_F1);
+  EXPECT_EQ(570, hulp);
+  d.hide();
 
   d.AnnuleerKnop->click();
   EXPECT_EQ(QDialog::Rejected, d.result());
@@ -111,7 +120,8 @@ TEST(OverKzo, FileLinesWithDatesAndCounts) {
   comp.Bestandsnaam = "/data/club.kzo";
   comp.Club.IDnummer = NaarStempel(TDatumTijd{2024, 3, 5, 14, 7, 0});
   comp.Club.UpDate = 0;  // never saved
-  ToverKzo d(comp, 4, 97);
+  TScriptGebruiker g;
+  ToverKzo d(comp, 4, 97, g);
   EXPECT_EQ((QStringList{QStringLiteral("Bestand : /data/club.kzo"),
                          QStringLiteral("Aangemaakt op : 05-03-2024  14:07"),
                          QStringLiteral("Laatste bewerkt : "), QStringLiteral("Aantal klassen : 4"),

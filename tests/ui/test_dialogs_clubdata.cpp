@@ -12,42 +12,33 @@
 #include <QToolButton>
 #include <cstring>
 
+#include "bouwer.h"
 #include "core/records/instellingen.h"
-#include "scriptgebruiker.h"
+#include "omgeving.h"
 #include "ui/dialogs/club/clubdata.h"
 #include "ui/dialogs/club/newfile.h"
+#include "ui/dialogs/club/rekavan.h"
 #include "ui/widgets/stringgrid.h"
 
-namespace kzo {
+namespace kzo::test {
 namespace {
 
-std::unique_ptr<TKlasse> Klasse(const std::string& naam, TClubInfo& club, int rijders) {
-  auto k = std::make_unique<TKlasse>(naam, club);
-  k->InfoKlasse.aantaluitslagen = 2;
-  k->SetupSG(club);
-  k->SG.SetRowCount(rijders + 1);
-  for (int r = 1; r <= rijders; ++r) {
-    auto rd = std::make_unique<TRijder>();
-    rd->Rijder.Naam.Set(naam + " " + std::to_string(r));
-    rd->Rijder.IDnum = club.IDCounter++;
-    rd->Uitslag(1) = static_cast<std::int16_t>(r);  // a place, or points
-    rd->Uitslag(2) = r == 1 ? UitDQ : static_cast<std::int16_t>(r + 5);
-    k->SG.Rij(r).rijder = std::move(rd);
-    k->SG.Rij(r).positie = std::to_string(r);
-  }
-  k->SetAantalUitslagen();
-  return k;
-}
-
-// Defaults (finish order, points table 50, 47, 45, 43, 41) and the classes A, B, C.
+// Defaults (finish order, points table 50, 47, 45, 43, 41) and the classes A, B, C of
+// three riders with a place (or points) and a DQ or a place.
 struct Opzet {
-  TCompetitie comp;
-  TScriptGebruiker g;
+  TOmgeving env;
+  TCompetitie& comp = env.comp;
+  TScriptGebruiker& g = env.g;
   Opzet() {
     comp.StandaardInstellingen(1);
     comp.Club.Clubnaam.Set("MX Club");
     comp.Tabs.clear();
-    for (const char* n : {"A", "B", "C"}) comp.Tabs.push_back(Klasse(n, comp.Club, 3));
+    for (const std::string n : {"A", "B", "C"}) {
+      TKlasse& k = VoegKlasse(comp, n, 2);
+      for (int r = 1; r <= 3; ++r)
+        VoegRijder(comp, k, n + " " + std::to_string(r), {r, r == 1 ? UitDQ : r + 5});
+      k.SetAantalUitslagen();
+    }
   }
   std::vector<std::string> Namen() const {
     std::vector<std::string> v;
@@ -87,7 +78,7 @@ TEST(ClubData, LoadShowsTheHeader) {
   o.comp.Club.GemidOptie = 2;
   o.comp.Club.AlgOptie = 0x61 | 3;
   o.comp.Club.PuntAftrek = 2;
-  TClubData d(o.comp, o.g);
+  TClubData d(o.env.ctx);
   d.Laden();
   EXPECT_EQ(QStringLiteral("MX Club"), d.EditCN->text());
   ASSERT_EQ(3, d.ListBox1->count());
@@ -116,7 +107,7 @@ TEST(ClubData, LoadShowsTheHeader) {
 
 TEST(ClubData, NetMethodButtonsSwitchTheirControls) {
   Opzet o;
-  TClubData d(o.comp, o.g);
+  TClubData d(o.env.ctx);
   d.Laden();  // counting results, 50 %
   EXPECT_TRUE(d.SEproc->isEnabled());
   EXPECT_FALSE(d.SEschrap->isEnabled());
@@ -140,7 +131,7 @@ TEST(ClubData, CancelAfterPresetRestoresTheSequence) {
   club.RekWarn = 4;
   const TClubInfo voor = club;
   {
-    TClubData d(o.comp, o.g);
+    TClubData d(o.env.ctx);
     d.Laden();
     EXPECT_TRUE(d.RadioButton6->isChecked());
     EXPECT_TRUE(d.Button6->isEnabled());
@@ -148,11 +139,11 @@ TEST(ClubData, CancelAfterPresetRestoresTheSequence) {
     EXPECT_EQ(3, club.MethRek[0][0]);
     EXPECT_EQ(3, club.RekWarn);
     EXPECT_FALSE(d.Button6->isEnabled());
-    d.Herstellen();
+    d.Annuleren();
   }
   EXPECT_EQ(0, std::memcmp(&voor, &club, sizeof club));
   // With "&Ok" the preset stays.
-  TClubData d(o.comp, o.g);
+  TClubData d(o.env.ctx);
   d.Laden();
   d.RadioButton5->click();
   d.Toepassen();
@@ -163,9 +154,12 @@ TEST(ClubData, CancelAfterPresetRestoresTheSequence) {
 
 TEST(ClubData, AdvancedButtonRunsTheTieBreakDialog) {
   Opzet o;
-  TClubData d(o.comp, o.g);
+  TClubData d(o.env.ctx);
   int geopend = 0;
-  d.Geavanceerd = [&] { ++geopend; };
+  o.g.Bij<TRekAvan>([&](TRekAvan&) {
+    ++geopend;
+    return QDialog::Rejected;
+  });
   d.Laden();
   d.RadioButton6->click();
   ASSERT_TRUE(d.Button6->isEnabled());
@@ -191,7 +185,7 @@ TEST(ClubData, PointsTableEdits) {
   };
   for (const auto& c : gevallen) {
     Opzet o;
-    TClubData d(o.comp, o.g);
+    TClubData d(o.env.ctx);
     d.Laden();
     Typ(d, c.plaats, QString::fromLatin1(c.tekst));
     EXPECT_EQ(c.tabel, Cellen(d)) << c.plaats << " " << c.tekst;
@@ -205,7 +199,7 @@ TEST(ClubData, PointsTableEdits) {
 TEST(ClubData, PointsAbove500OrAByteAreRefusedAndTheEditStaysOpen) {
   for (const char* tekst : {"501", "256", "9999"}) {
     Opzet o;
-    TClubData d(o.comp, o.g);
+    TClubData d(o.env.ctx);
     d.Laden();
     Typ(d, 2, QString::fromLatin1(tekst));
     EXPECT_TRUE(d.CelOpen()) << tekst;
@@ -230,7 +224,7 @@ TEST(ClubData, PointsAbove500OrAByteAreRefusedAndTheEditStaysOpen) {
 
 TEST(ClubData, CellEditTakesDigitsOnlyAndEscDiscards) {
   Opzet o;
-  TClubData d(o.comp, o.g);
+  TClubData d(o.env.ctx);
   d.Laden();
   d.StringGrid1->SetCurrentCell(4, 1);
   QTest::keyClick(d.StringGrid1, Qt::Key_A);  // opens the edit with "a"
@@ -253,7 +247,7 @@ TEST(ClubData, CellEditTakesDigitsOnlyAndEscDiscards) {
 TEST(ClubData, EmptiedPlaceClosesTheGapOnOk) {
   Opzet o;
   o.comp.Club.punttel[0] = 3;
-  TClubData d(o.comp, o.g);
+  TClubData d(o.env.ctx);
   d.Laden();
   Typ(d, 2, QString());
   // The emptied place is lower than the next one: the order warning, then the empty cell.
@@ -266,7 +260,7 @@ TEST(ClubData, EmptiedPlaceClosesTheGapOnOk) {
 
 TEST(ClubData, ApplyKeepsFieldsInTheirRanges) {
   Opzet o;
-  TClubData d(o.comp, o.g);
+  TClubData d(o.env.ctx);
   d.Laden();
   d.EditCN->setText(QStringLiteral("De Modderbaan"));
   d.RadioButton4->click();
@@ -297,7 +291,7 @@ TEST(ClubData, AddMoveToTopAndOk) {
   TKlasse* a = o.comp.Tabs[0].get();
   TKlasse* c = o.comp.Tabs[2].get();
   const std::uint32_t id = o.comp.Club.IDCounter;
-  TClubData d(o.comp, o.g);
+  TClubData d(o.env.ctx);
   d.Laden();
   QTest::keyClicks(d.EditKL, QStringLiteral("Veteranen"));
   d.Button4->click();
@@ -311,7 +305,7 @@ TEST(ClubData, AddMoveToTopAndOk) {
   for (int i = 0; i < 4; ++i) d.SpeedButton1->click();  // the last click is at the top
   EXPECT_EQ(0, d.Curnr());
   int klaar = 0;
-  d.KlassenWijzigen = [&] { ++klaar; };
+  QObject::connect(&o.env.ctx, &TContext::KlassenLoslaten, [&] { ++klaar; });
   d.Toepassen();
   EXPECT_EQ(1, klaar);
   EXPECT_EQ((std::vector<std::string>{"Veteranen", "A", "B", "C"}), o.Namen());
@@ -329,7 +323,7 @@ TEST(ClubData, AddMoveToTopAndOk) {
 
 TEST(ClubData, RenameDeleteAndTheLimitOfTwenty) {
   Opzet o;
-  TClubData d(o.comp, o.g);
+  TClubData d(o.env.ctx);
   d.Laden();
   // Rename B with Enter in the name box.
   d.ListBox1->setCurrentRow(1);
@@ -362,10 +356,10 @@ TEST(ClubData, RenameDeleteAndTheLimitOfTwenty) {
 }
 
 TEST(ClubData, OkWithoutClassesAppliesNothing) {
-  TCompetitie comp;
+  TOmgeving o;
+  TCompetitie& comp = o.comp;
   comp.StandaardInstellingen(1);
-  TScriptGebruiker g;
-  TClubData d(comp, g);
+  TClubData d(o.ctx);
   d.Laden();
   EXPECT_EQ(0, d.ListBox1->count());
   d.EditCN->setText(QStringLiteral("Niets"));
@@ -377,10 +371,10 @@ TEST(ClubData, OkWithoutClassesAppliesNothing) {
 }
 
 TEST(ClubData, NewClassesTakeThePlaceholderTab) {
-  TCompetitie comp;
+  TOmgeving o;
+  TCompetitie& comp = o.comp;
   comp.StandaardInstellingen(1);
-  TScriptGebruiker g;
-  TClubData d(comp, g);
+  TClubData d(o.ctx);
   d.Laden();
   d.EditKL->setText(QStringLiteral("MX2"));
   d.Toevoegen();
@@ -393,7 +387,7 @@ TEST(ClubData, NewClassesTakeThePlaceholderTab) {
 TEST(ClubData, StorageToPointsAsksAndConverts) {
   for (const bool ja : {false, true}) {
     Opzet o;
-    TClubData d(o.comp, o.g);
+    TClubData d(o.env.ctx);
     d.Laden();
     ASSERT_FALSE(d.RadioGroup4->isEnabled());
     // Changing the deduction and back switches the storage group on.
@@ -435,12 +429,12 @@ TEST(ClubData, PointsStorageConvertsBackToPlaces) {
   o.comp.Tabs[0]->Rijder(3)->Uitslag(1) = 48;  // no place gives 48
   {
     // A points edit locks the storage method for this visit.
-    TClubData d(o.comp, o.g);
+    TClubData d(o.env.ctx);
     d.Laden();
     Typ(d, 5, QStringLiteral("42"));
     EXPECT_FALSE(d.RadioGroup4->isEnabled());
   }
-  TClubData d(o.comp, o.g);
+  TClubData d(o.env.ctx);
   d.Laden();
   EXPECT_TRUE(d.RadioGroup4->isEnabled());
   EXPECT_TRUE(d.RadioGroup4Items[1]->isChecked());
@@ -453,9 +447,7 @@ TEST(ClubData, PointsStorageConvertsBackToPlaces) {
   EXPECT_EQ(UitGeen, o.comp.Tabs[0]->Rijder(3)->Uitslag(1));
 }
 
-TEST(NewFile, CaptionsAndNoDialogWithoutClasses) {
-  TCompetitie comp;
-  EXPECT_EQ(0, TNewFile::Open(comp, {}, nullptr));  // returns without showing anything
+TEST(NewFile, Captions) {
   TNewFile d;
   EXPECT_EQ(QStringLiteral("Nieuw"), d.windowTitle());
   EXPECT_EQ(0, d.Keuze());
@@ -469,4 +461,4 @@ TEST(NewFile, CaptionsAndNoDialogWithoutClasses) {
 }
 
 }  // namespace
-}  // namespace kzo
+}  // namespace kzo::test

@@ -11,11 +11,12 @@
 #include <utility>
 #include <vector>
 
+#include "bouwer.h"
 #include "core/records/punten.h"
 #include "core/scoring/eindstand.h"
-#include "test_main_opzet.h"
-#include "ui/dialogs/eindstand/calc.h"
+#include "omgeving.h"
 #include "ui/dialogs/club/rekavan.h"
+#include "ui/dialogs/eindstand/calc.h"
 #include "ui/dialogs/eindstand/toonbox.h"
 
 namespace kzo::test {
@@ -28,12 +29,13 @@ struct CalcTest : ::testing::Test {
   TCompetitie comp;
   TRekenStaat staat;
   TMeldLijst lijst;
+  TScriptGebruiker g;
 
   CalcTest() {
     comp.StandaardInstellingen(kNu);
     comp.Tabs.clear();
-    comp.Tabs.push_back(MaakKlasse("MX1", comp.Club, 5, 3));
-    comp.Tabs.push_back(MaakKlasse("MX2", comp.Club, 4, 10));
+    VoegKlasse(comp, "MX1", 5, 3);
+    VoegKlasse(comp, "MX2", 4, 10);
     comp.ActieveTab = 1;
   }
   TKlasse& K(int i) { return *comp.Tabs[static_cast<std::size_t>(i)]; }
@@ -41,8 +43,8 @@ struct CalcTest : ::testing::Test {
 };
 
 TEST_F(CalcTest, OpensFromTheStartUpOptionWord) {
-  TCalc d(comp);
-  d.Laden(EindOptieStart);
+  TCalc d(comp, staat, ',', &lijst);
+  d.Laden();
   EXPECT_EQ(QStringLiteral("Eindstanden berekenen"), d.windowTitle());
   EXPECT_TRUE(d.BrutoNettoKnop->isChecked());
   EXPECT_FALSE(d.GemiddeldeKnop->isChecked());
@@ -58,8 +60,9 @@ TEST_F(CalcTest, OpensFromTheStartUpOptionWord) {
 
   // Every other word comes back as it went in.
   for (int w : {0x3C, 0x13, 0x67, 0x2A}) {
-    TCalc e(comp);
-    e.Laden(w);
+    staat.EindOptie = w;
+    TCalc e(comp, staat, ',', &lijst);
+    e.Laden();
     EXPECT_EQ(w, EindOptieWoord(e.Keuze())) << w;
   }
 }
@@ -82,8 +85,8 @@ TEST_F(CalcTest, CountNetRuleAndAveragingLabels) {
             TCalc::NettoRegelTekst(club));
 
   comp.Club.GemidOptie = 2;
-  TCalc d(comp);
-  d.Laden(EindOptieStart);
+  TCalc d(comp, staat, ',', &lijst);
+  d.Laden();
   EXPECT_EQ(QStringLiteral("Er zijn 10 tellende uitslagen."), d.AantalLabel->text());
   EXPECT_EQ(QStringLiteral("Netto bereken met 50% van de ingevoerde uitslagen + 1."),
             d.NettoRegelLabel->text());
@@ -94,8 +97,8 @@ TEST_F(CalcTest, CountNetRuleAndAveragingLabels) {
 }
 
 TEST_F(CalcTest, NettoBrutoDayAndNetGroupEnabling) {
-  TCalc d(comp);
-  d.Laden(EindOptieStart);
+  TCalc d(comp, staat, ',', &lijst);
+  d.Laden();
   EXPECT_TRUE(Zichtbaar(d.NettoRegelLabel));
   EXPECT_TRUE(d.NettoRegelLabel->isEnabled());
   EXPECT_FALSE(d.GemiddeldeLabel->isEnabled());
@@ -139,10 +142,10 @@ TEST_F(CalcTest, NettoBrutoDayAndNetGroupEnabling) {
 
 TEST_F(CalcTest, ComputingTwiceLeavesOneSetOfColumns) {
   const int kolommen = K(1).SG.ColCount();
-  TCalc d(comp);
-  d.Laden(EindOptieStart);
-  d.Toepassen(staat, ',', &lijst);
-  d.Toepassen(staat, ',', &lijst);
+  TCalc d(comp, staat, ',', &lijst);
+  d.Laden();
+  d.Afronden();
+  d.Afronden();
   EXPECT_EQ(kolommen + 2, K(1).SG.ColCount());
   EXPECT_EQ(2, K(1).BN);
   EXPECT_EQ("Bruto", K(1).SG.Kop(kolommen));
@@ -153,7 +156,7 @@ TEST_F(CalcTest, ComputingTwiceLeavesOneSetOfColumns) {
 
   // Averages replace them with their own three.
   d.GemiddeldeKnop->click();
-  d.Toepassen(staat, ',', &lijst);
+  d.Afronden();
   EXPECT_EQ(kolommen + 3, K(1).SG.ColCount());
   EXPECT_EQ("Gemiddeld", K(1).SG.Kop(kolommen + 2));
   EXPECT_EQ(EindOptieStart & ~1, staat.EindOptie);
@@ -161,15 +164,16 @@ TEST_F(CalcTest, ComputingTwiceLeavesOneSetOfColumns) {
 
 TEST_F(CalcTest, DayBoxOnlyWithBrutoAlone) {
   const int kolommen = K(1).SG.ColCount();
-  TCalc d(comp);
-  d.Laden(EindOptieStart | 8);  // day box remembered while both totals were checked
+  staat.EindOptie = EindOptieStart | EindDag;
+  TCalc d(comp, staat, ',', &lijst);
+  d.Laden();  // day box remembered while both totals were checked
   EXPECT_TRUE(d.DagBox->isChecked());
   EXPECT_FALSE(d.DagBox->isEnabled());
-  d.Toepassen(staat, ',', &lijst);
+  d.Afronden();
   EXPECT_EQ(VeldBruto, K(1).SG.Kolom(kolommen)->mode);  // no effect with both totals
 
   d.NettoBox->click();
-  d.Toepassen(staat, ',', &lijst);
+  d.Afronden();
   ASSERT_EQ(kolommen + 1, K(1).SG.ColCount());
   EXPECT_EQ("Bruto", K(1).SG.Kop(kolommen));
   EXPECT_EQ(VeldDag, K(1).SG.Kolom(kolommen)->mode);
@@ -178,20 +182,20 @@ TEST_F(CalcTest, DayBoxOnlyWithBrutoAlone) {
 
 TEST_F(CalcTest, NetSpinAppliesToTheCurrentClassOnly) {
   const int kol0 = K(0).SG.ColCount(), kol1 = K(1).SG.ColCount();
-  TCalc d(comp);
-  d.Laden(EindOptieStart);
+  TCalc d(comp, staat, ',', &lijst);
+  d.Laden();
   d.HuidigeKlasseKnop->click();
   d.NettoSpin->setValue(2);
-  d.Toepassen(staat, ',', &lijst);
+  d.Afronden();
   EXPECT_EQ(0, K(0).BN);
   EXPECT_EQ(kol0, K(0).SG.ColCount());
   ASSERT_EQ(kol1 + 2, K(1).SG.ColCount());
   EXPECT_EQ(2, K(1).SG.Kolom(kol1 + 1)->Data);  // Netto over the spin's 2 results
-  EXPECT_EQ(0, staat.EindOptie & 0x40);
+  EXPECT_FALSE(Heeft(staat.EindOptie, EindAlleKlassen));
 
   // All classes: each class its own net count, whatever the spin says.
   d.AlleKlassenKnop->click();
-  d.Toepassen(staat, ',', &lijst);
+  d.Afronden();
   EXPECT_EQ(NettoAantal(&K(0), comp.Club), K(0).SG.Kolom(kol0 + 1)->Data);
   EXPECT_EQ(3, K(0).SG.Kolom(kol0 + 1)->Data);
   EXPECT_EQ(6, K(1).SG.Kolom(kol1 + 1)->Data);
@@ -200,17 +204,19 @@ TEST_F(CalcTest, NetSpinAppliesToTheCurrentClassOnly) {
 TEST_F(CalcTest, CancelChangesNothing) {
   staat.EindOptie = 0x13;
   const int kolommen = K(1).SG.ColCount();
-  EXPECT_FALSE(TCalc::Open(comp, staat, ',', &lijst, {}, nullptr, [](TCalc& d) {
+  g.Bij<TCalc>([](TCalc& d) {
     d.BMLijst->setCurrentIndex(3);
-    return false;
-  }));
+    return QDialog::Rejected;
+  });
+  EXPECT_FALSE(TCalc(comp, staat, ',', &lijst).Open(g));
   EXPECT_EQ(0x13, staat.EindOptie);
   EXPECT_EQ(kolommen, K(1).SG.ColCount());
 
-  EXPECT_TRUE(TCalc::Open(comp, staat, ',', &lijst, {}, nullptr, [](TCalc& d) {
+  g.Bij<TCalc>([](TCalc& d) {
     d.BMLijst->setCurrentIndex(0);
-    return true;
-  }));
+    return TScriptGebruiker::Ok(d);
+  });
+  EXPECT_TRUE(TCalc(comp, staat, ',', &lijst).Open(g));
   EXPECT_EQ(0x03, staat.EindOptie);
   ASSERT_EQ(kolommen + 1, K(1).SG.ColCount());  // Netto alone, as the word said
   EXPECT_EQ("Netto", K(1).SG.Kop(kolommen));
@@ -314,40 +320,42 @@ TEST_F(RekAvanTest, ParameterAboveAByteIsRefused) {
 
 // ---- message list window ----
 
+// The main window's part is played by the test: it notes the classes and cells asked for.
 struct ToonBoxTest : ::testing::Test {
-  TCompetitie comp;
+  TOmgeving o;
+  TCompetitie& comp = o.comp;
   std::vector<int> klassen;
   std::vector<std::pair<int, int>> cellen;
 
   ToonBoxTest() {
     comp.StandaardInstellingen(kNu);
     comp.Tabs.clear();
-    comp.Tabs.push_back(MaakKlasse("MX1", comp.Club, 5, 3));
-    comp.Tabs.push_back(MaakKlasse("Jeugd", comp.Club, 130, 2));
-  }
-  void Verbind(TToonBox& b) {
-    b.NaarKlasse = [this](int t) {
+    VoegKlasse(comp, "MX1", 5, 3);
+    VoegKlasse(comp, "Jeugd", 130, 2);
+    QObject::connect(&o.ctx, &TContext::KlasseGekozen, [this](int t) {
       klassen.push_back(t);
       comp.ActieveTab = t;
-    };
-    b.NaarCel = [this](int c, int r) { cellen.emplace_back(c, r); };
+    });
+    QObject::connect(&o.ctx, &TContext::CelGekozen,
+                     [this](int c, int r) { cellen.emplace_back(c, r); });
   }
 };
 
 TEST_F(ToonBoxTest, EmptyLinesAreNotAdded) {
-  TToonBox b(comp);
+  TToonBox b(o.ctx);
   b.Toevoegen("", 1);
   EXPECT_FALSE(b.HebTekst());
   b.Toevoegen("MX1\tPlaats 1 t/m 2", 0);
   EXPECT_TRUE(b.HebTekst());
   // Shown once, then emptied.
   int getoond = 0;
-  b.Tonen = [&](TToonBox& t) {
+  o.g.Bij<TToonBox>([&](TToonBox& t) {
     ++getoond;
     EXPECT_EQ(1, t.ListBox1->count());
     EXPECT_EQ(QStringLiteral("Stand niet kunnen bepalen van:"), t.windowTitle());
     EXPECT_EQ(TToonBox::HelpGelijken, t.HelpContext());
-  };
+    return QDialog::Accepted;
+  });
   b.Gelijken();
   EXPECT_EQ(1, getoond);
   EXPECT_FALSE(b.HebTekst());
@@ -355,8 +363,7 @@ TEST_F(ToonBoxTest, EmptyLinesAreNotAdded) {
 }
 
 TEST_F(ToonBoxTest, TieLineSelectsClassAndLastRowInFull) {
-  TToonBox b(comp);
-  Verbind(b);
+  TToonBox b(o.ctx);
   b.Toevoegen("MX1\tPlaats 3 t/m 5", 0);
   b.Toevoegen("Jeugd\tPlaats 123 t/m 125 <!>", 1);
   b.Toevoegen("Weg\tPlaats 1 t/m 2", 7);  // no such tab
@@ -382,7 +389,7 @@ TEST_F(ToonBoxTest, TieLineSelectsClassAndLastRowInFull) {
 TEST_F(ToonBoxTest, NormalModeFindsTheRiderOfAFinding) {
   // Jeugd on tab 1 with places stored and shown as places; result 2 of rows 1..130.
   comp.ActieveTab = 1;
-  comp.Club.AlgOptie = 0x20;
+  comp.Club.AlgOptie = AlgPlaatsenOpslag;
   TKlasse& k = *comp.Tabs[1];
   k.SG.Row = 4;
   k.SG.Col = 2;
@@ -403,8 +410,7 @@ TEST_F(ToonBoxTest, NormalModeFindsTheRiderOfAFinding) {
       {"Kolom: 0\tPlaats 3 komt 2 maal voor.", 0, 2, 1},                  // no result number
   };
   for (const auto& c : gevallen) {
-    TToonBox b(comp);
-    Verbind(b);
+    TToonBox b(o.ctx);
     b.Toevoegen(c.tekst, c.data);
     b.ZetModus(true);
     EXPECT_EQ(QStringLiteral("Gevonden fouten"), b.windowTitle());
@@ -426,8 +432,7 @@ TEST_F(ToonBoxTest, NormalModeFindsTheRiderOfAFinding) {
        10},
   };
   for (const auto& [tekst, row] : punten) {
-    TToonBox b(comp);
-    Verbind(b);
+    TToonBox b(o.ctx);
     b.Toevoegen(tekst, 1);
     b.ZetModus(true);
     b.Klik(0);

@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 
+#include "bouwer.h"
 #include "output/tekstuitvoer.h"
 #include "scriptgebruiker.h"
 #include "ui/dialogs/uitvoer/tekstuit.h"
@@ -24,24 +25,13 @@ TCompetitie Competitie() {
   comp.Club.AlgOptie = 0x80;  // names swapped, zeros empty
   comp.Tabs.clear();
   for (const char* naam : {"MX1", "Jeugd"}) {
-    auto k = std::make_unique<TKlasse>(naam, comp.Club);
-    k->InfoKlasse.aantaluitslagen = 3;
-    k->SetupSG(comp.Club);
-    k->SG.SetRowCount(4);
+    TKlasse& k = test::VoegKlasse(comp, naam, 3);
     for (int r = 1; r <= 3; ++r) {
-      auto rd = std::make_unique<TRijder>();
-      rd->Rijder.IDnum = comp.NieuwID();
-      rd->Rijder.Naam.Set("Jansen, Piet " + std::to_string(r));
-      rd->Rijder.RijNr.Set(std::to_string(10 * r));
-      rd->Uitslag(1) = static_cast<std::int16_t>(r);
-      rd->Uitslag(2) = r == 2 ? -1 : 0;
-      rd->Uitslag(3) = static_cast<std::int16_t>(20 - r);
-      if (r == 3) rd->Rijder.Optie |= 4;
-      k->SG.Rij(r).rijder = std::move(rd);
-      k->SG.Rij(r).positie = std::to_string(r);
+      TRijder& rd = test::VoegRijder(comp, k, "Jansen, Piet " + std::to_string(r),
+                                     {r, r == 2 ? -1 : 0, 20 - r}, std::to_string(10 * r));
+      if (r == 3) rd.Rijder.Optie |= RijderGeselecteerd;
     }
-    k->SetAantalUitslagen();
-    comp.Tabs.push_back(std::move(k));
+    k.SetAantalUitslagen();
   }
   return comp;
 }
@@ -60,13 +50,14 @@ class TekstUitTest : public ::testing::Test {
   TCompetitie comp = Competitie();
   TScriptGebruiker g;
   QTemporaryDir map;
-  TTekstUit d{comp, g};
+  TTekstUitOpties onthouden;
+  TTekstUit d{comp, g, onthouden, QString(), ','};
 
   QString Pad(const char* naam) const { return map.filePath(QString::fromUtf8(naam)); }
 };
 
 TEST_F(TekstUitTest, CaptionsAndDefaults) {
-  d.Laden({});
+  d.Laden();
   EXPECT_EQ(QStringLiteral("Uitvoer tekst / HTML bestand"), d.windowTitle());
   EXPECT_TRUE(d.Tekstbestand->isChecked());
   EXPECT_TRUE(d.HuidigeKlasse->isChecked());
@@ -99,7 +90,7 @@ TEST_F(TekstUitTest, CaptionsAndDefaults) {
 }
 
 TEST_F(TekstUitTest, EnablingRules) {
-  d.Laden({});
+  d.Laden();
   // The class list follows "Sele&ctie van klassen:", which selects its first entry.
   d.SelectieKlassen->setChecked(true);
   EXPECT_TRUE(d.CheckListBox1->isEnabled());
@@ -142,7 +133,7 @@ TEST_F(TekstUitTest, EnablingRules) {
 
 TEST_F(TekstUitTest, TotalChoicesFollowTheStandingsAndRememberedChoicesReturn) {
   comp.Tabs[1]->BN = 2;
-  d.Laden({});
+  d.Laden();
   EXPECT_TRUE(d.Netto->isEnabled() && d.Netto->isChecked());
   EXPECT_TRUE(d.Bruto->isEnabled() && d.Bruto->isChecked());
   EXPECT_FALSE(d.Gemiddelde->isEnabled());
@@ -157,13 +148,13 @@ TEST_F(TekstUitTest, TotalChoicesFollowTheStandingsAndRememberedChoicesReturn) {
   d.AlleenGeselecteerd->setChecked(true);
   d.LeegTekst->setText(QStringLiteral("xx"));
   d.TussenTekst->setText(QStringLiteral("1234567890123456789"));
-  const TTekstUitOpties onthouden = OptiesOnthouden(d.Opties());
-  EXPECT_EQ("123456789012345", onthouden.TussenTekst);
+  TTekstUitOpties terug = OptiesOnthouden(d.Opties());
+  EXPECT_EQ("123456789012345", terug.TussenTekst);
 
   // Same run, same standings: every remembered choice returns, but not the class
   // checks and the rider subset.
-  TTekstUit d2(comp, g);
-  d2.Laden(onthouden);
+  TTekstUit d2(comp, g, terug, QString(), ',');
+  d2.Laden();
   EXPECT_TRUE(d2.HtmlBestand->isChecked());
   EXPECT_TRUE(d2.SelectieKlassen->isChecked());
   EXPECT_EQ(Qt::Unchecked, d2.CheckListBox1->item(1)->checkState());
@@ -178,8 +169,8 @@ TEST_F(TekstUitTest, TotalChoicesFollowTheStandingsAndRememberedChoicesReturn) {
 
   // The standings went away: the remembered "Netto" is not restored.
   comp.Tabs[1]->BN = 0;
-  TTekstUit d3(comp, g);
-  d3.Laden(onthouden);
+  TTekstUit d3(comp, g, terug, QString(), ',');
+  d3.Laden();
   EXPECT_FALSE(d3.Netto->isChecked());
   EXPECT_FALSE(d3.Netto->isEnabled());
 }
@@ -197,7 +188,7 @@ TTekstUitOpties ToolOpties(const TCompetitie& comp, bool html, std::vector<int> 
 }
 
 TEST_F(TekstUitTest, HtmlExportEqualsTheToolsBytesAndHtmBecomesHtml) {
-  d.Laden({});
+  d.Laden();
   d.HtmlBestand->setChecked(true);
   d.SelectieKlassen->setChecked(true);
   d.CheckListBox1->item(1)->setCheckState(Qt::Checked);
@@ -223,7 +214,7 @@ TEST_F(TekstUitTest, HtmlExportEqualsTheToolsBytesAndHtmBecomesHtml) {
 }
 
 TEST_F(TekstUitTest, TextExportWithJoinedResultsAndOwnSeparator) {
-  d.Laden({});
+  d.Laden();
   d.AlleKlassen->setChecked(true);
   d.Karakter->setChecked(true);
   d.KarakterTekst->setText(QStringLiteral("|"));
@@ -246,7 +237,7 @@ TEST_F(TekstUitTest, TextExportWithJoinedResultsAndOwnSeparator) {
 }
 
 TEST_F(TekstUitTest, CancelledOrUncreatableFileWritesNothingQuietly) {
-  d.Laden({});
+  d.Laden();
   g.bestanden.push_back(std::nullopt);
   EXPECT_FALSE(d.Uitvoeren(d.Opties(), map.path(), ','));
   g.bestanden.push_back(Pad("geen/map/uit.txt"));

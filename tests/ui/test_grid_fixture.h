@@ -7,8 +7,9 @@
 #include <QTest>
 #include <memory>
 
+#include "bouwer.h"
 #include "core/records/instellingen.h"
-#include "scriptgebruiker.h"
+#include "omgeving.h"
 #include "ui/main/grid/klassegrid.h"
 
 namespace kzo {
@@ -19,7 +20,7 @@ class GridTest : public ::testing::Test {
   GridTest() {
     comp.StandaardInstellingen(0);
     comp.Tabs.clear();
-    comp.Tabs.push_back(std::make_unique<TKlasse>("MX2", comp.Club));
+    test::VoegKlasse(comp, "MX2", 0);
   }
 
   TKlasse& Klasse() { return *comp.Tabs[0]; }
@@ -29,24 +30,17 @@ class GridTest : public ::testing::Test {
     TKlasse& k = Klasse();
     k.InfoKlasse.aantaluitslagen = uitslagen;
     k.SetupSG(comp.Club);
-    k.SG.SetRowCount(static_cast<int>(namen.size()) + 1);
-    for (int r = 1; r <= static_cast<int>(namen.size()); ++r) {
-      auto rd = std::make_unique<TRijder>();
-      rd->Rijder.IDnum = comp.NieuwID();
-      rd->Rijder.Naam.Set(namen[static_cast<std::size_t>(r - 1)]);
-      k.SG.Rij(r).rijder = std::move(rd);
-      k.SG.Rij(r).marker = " ";
-      k.SG.Rij(r).positie = std::to_string(r);
-    }
+    k.SG.SetRowCount(1);
+    for (const std::string& naam : namen) test::VoegRijder(comp, k, naam);
     k.SetAantalUitslagen();
   }
 
   void Toon() {
-    kg = std::make_unique<TKlasseGrid>(comp, gebruiker);
+    kg = std::make_unique<TKlasseGrid>(o.ctx);
     kg->resize(800, 400);
     kg->show();
     kg->ToonKlasse(&Klasse());
-    QObject::connect(kg.get(), &TKlasseGrid::Gewijzigd, [this] { ++gewijzigd; });
+    QObject::connect(&o.ctx, &TContext::WijzigingGemeld, [this] { ++gewijzigd; });
     QObject::connect(kg.get(), &TKlasseGrid::DQGevraagd, [this](int p) { dq.push_back(p); });
   }
 
@@ -63,8 +57,9 @@ class GridTest : public ::testing::Test {
     QTest::mouseClick(kg->Grid()->viewport(), Qt::LeftButton, Qt::NoModifier, p);
   }
 
-  TCompetitie comp;
-  TScriptGebruiker gebruiker;
+  test::TOmgeving o;
+  TCompetitie& comp = o.comp;
+  TScriptGebruiker& gebruiker = o.g;
   std::unique_ptr<TKlasseGrid> kg;
   int gewijzigd = 0;
   std::vector<int> dq;

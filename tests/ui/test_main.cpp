@@ -90,7 +90,7 @@ TEST_F(HoofdvensterTest, StartsWithoutCompetition) {
   EXPECT_EQ(QStringLiteral("Kzobaan"), f->windowTitle());
   ASSERT_EQ(1, f->TabControl1()->count());
   EXPECT_EQ(QStringLiteral("?"), f->TabControl1()->tabText(0));
-  EXPECT_EQ(87, f->EindOptie);
+  EXPECT_EQ(87, Ctx().Staat().EindOptie);
   EXPECT_EQ(1, f->HelpContext());
   EXPECT_EQ(QStringLiteral("Punten"), f->Paneel(0));
 }
@@ -98,7 +98,7 @@ TEST_F(HoofdvensterTest, StartsWithoutCompetition) {
 TEST_F(HoofdvensterTest, OpensNameWithBlanksAfterQuotedProgramPath) {
   const QString pad = MaakBestand(QStringLiteral("mijn club 2024.kzo"));
   f->Opstarten(QStringLiteral("\"C:\\KZO\\KZO.EXE\" ") + pad, pad.split(QLatin1Char(' ')));
-  EXPECT_EQ(S(pad), f->Competitie().Bestandsnaam);
+  EXPECT_EQ(S(pad), Comp().Bestandsnaam);
   EXPECT_TRUE(g.meldingen.empty());
   ASSERT_EQ(2, f->TabControl1()->count());
   EXPECT_EQ(QStringLiteral("MX1"), f->TabControl1()->tabText(0));
@@ -106,7 +106,7 @@ TEST_F(HoofdvensterTest, OpensNameWithBlanksAfterQuotedProgramPath) {
   EXPECT_EQ(QStringLiteral("MX Club Test - MX1"), f->windowTitle());
   EXPECT_EQ(10, f->HelpContext());
   EXPECT_EQ(S(pad), inst.Teksten.at(kLastFile));
-  EXPECT_NE(0, f->StartStempel());
+  EXPECT_NE(0, Ctx().StartStempel());
 }
 
 TEST_F(HoofdvensterTest, MissingFileShowsCode4ThenRunsTheStartUpAction) {
@@ -116,7 +116,7 @@ TEST_F(HoofdvensterTest, MissingFileShowsCode4ThenRunsTheStartUpAction) {
   const QString weg = Pad(QStringLiteral("bestaat niet.kzo"));
   f->Opstarten(QStringLiteral("kzobaan ") + weg, {weg});
   EXPECT_EQ(std::vector<std::uint32_t>{4}, g.meldingen);
-  EXPECT_EQ(S(laatste), f->Competitie().Bestandsnaam);
+  EXPECT_EQ(S(laatste), Comp().Bestandsnaam);
 
   // Action 1 shows the open dialog; cancelling it leaves the window empty.
   TMainForm f2(g, inst, disk, klok);
@@ -124,24 +124,21 @@ TEST_F(HoofdvensterTest, MissingFileShowsCode4ThenRunsTheStartUpAction) {
   g.bestanden.push_back(std::nullopt);
   f2.Opstarten(QStringLiteral("kzobaan"), {});
   EXPECT_EQ(1u, g.bestandsvragen.size());
-  EXPECT_EQ(0, f2.Competitie().AantalKlassen());
+  EXPECT_EQ(0, f2.Context().Competitie().AantalKlassen());
   EXPECT_TRUE(f2.Commando().Knoppenbalk()->isHidden());
 }
 
 TEST_F(HoofdvensterTest, OpensTheExampleCompetition) {
-  const QString voorbeeld = QFileInfo(QStringLiteral(__FILE__))
-                                .dir()
-                                .filePath(QStringLiteral("../../examples/voorbeeld.kzo"));
-  if (!QFileInfo(voorbeeld).isFile()) GTEST_SKIP() << "no example competition yet";
-  const QString pad = QFileInfo(voorbeeld).absoluteFilePath();
+  const QString pad = QFileInfo(QStringLiteral(KZO_VOORBEELD)).absoluteFilePath();
+  ASSERT_TRUE(QFileInfo(pad).isFile()) << KZO_VOORBEELD;
   Open(pad);
   EXPECT_TRUE(g.meldingen.empty());
   EXPECT_GE(f->TabControl1()->count(), 2);
-  const QString club = Q(f->Competitie().Club.Clubnaam.Get());
+  const QString club = Q(Comp().Club.Clubnaam.Get());
   for (int t = 0; t < f->TabControl1()->count(); ++t) {
     f->TabControl1()->setCurrentIndex(t);
     EXPECT_EQ(VensterTitel(S(club), S(f->TabControl1()->tabText(t))), f->windowTitle());
-    EXPECT_EQ(f->Competitie().Tabs[static_cast<std::size_t>(t)].get(), f->Grid().Klasse());
+    EXPECT_EQ(Comp().Tabs[static_cast<std::size_t>(t)].get(), f->Grid().Klasse());
   }
 }
 
@@ -155,29 +152,30 @@ TEST_F(HoofdvensterTest, TabSwitchSetsTitleStatusAndCommands) {
 
   f->TabControl1()->setCurrentIndex(1);  // as the user picks a tab
   EXPECT_EQ(QStringLiteral("MX Club Test - Jeugd"), f->windowTitle());
-  EXPECT_EQ(f->Competitie().Tabs[1].get(), f->Grid().Klasse());
-  EXPECT_EQ(1, f->Competitie().ActieveTab);
+  EXPECT_EQ(Comp().Tabs[1].get(), f->Grid().Klasse());
+  EXPECT_EQ(1, Comp().ActieveTab);
   EXPECT_FALSE(c.Menu(TCommando::MenuBerekenen)->menuAction()->isVisible());
   EXPECT_FALSE(c.Regel(actie::Eindstanden));
   EXPECT_FALSE(c.ContextEindstanden()->isEnabled());
 
   // Panel 0 by the way results are typed; panel 1 by the rider field the club chose.
-  TClubInfo& club = f->Competitie().Club;
+  TClubInfo& club = Comp().Club;
   club.AlgOptie = 0x20 | 0x02;  // finishing places; start number in panel 1
-  TKlasse& mx1 = *f->Competitie().Tabs[0];
+  TKlasse& mx1 = *Comp().Tabs[0];
   mx1.Rijder(2)->Rijder.Optie |= 1;
   f->TabControl1()->setCurrentIndex(0);
   EXPECT_EQ(QStringLiteral("Finish volgorde"), f->Paneel(0));
   f->Grid().Grid()->SetCurrentCell(2, 2);
   EXPECT_EQ(QStringLiteral("102 (Buitenmededinging)"), f->Paneel(1));
   club.AlgOptie = 0x60;
-  f->TabControl1Change();
+  Ctx().KiesKlasse(f->TabControl1()->currentIndex());
   EXPECT_EQ(QStringLiteral("Punten"), f->Paneel(0));
 }
 
 TEST(StatusPanelen, KolomPaneelByColumnKind) {
-  TClubInfo club = NulRecord<TClubInfo>();
-  auto k = MaakKlasse("MX1", club, 4, 2);
+  TCompetitie comp;
+  const TClubInfo& club = comp.Club;
+  TKlasse* k = &VoegKlasse(comp, "MX1", 4, 2);
   k->Rijder(1)->Rijder.Optie |= 4;
   k->Rijder(3)->Rijder.Optie |= 4;
   EXPECT_EQ(QStringLiteral("Geselecteerd: 2"), KolomPaneelTekst(*k, 2, 1, club));
@@ -202,8 +200,8 @@ TEST(StatusPanelen, KolomPaneelByColumnKind) {
 TEST(StatusPanelen, RidersCountedForTheAboutBox) {
   TCompetitie comp;
   comp.Tabs.clear();
-  comp.Tabs.push_back(MaakKlasse("A", comp.Club, 5, 1));
-  comp.Tabs.push_back(MaakKlasse("B", comp.Club, 3, 0));
+  VoegKlasse(comp, "A", 5, 1);
+  VoegKlasse(comp, "B", 3, 0);
   comp.Tabs.push_back(std::make_unique<TKlasse>("Leeg", comp.Club));  // one row, no rider
   comp.Tabs.emplace_back();
   EXPECT_EQ(8, AantalRijders(comp));
@@ -241,15 +239,15 @@ TEST_F(HoofdvensterTest, CommandsFollowTheOpenCompetition) {
 
   // "&Bewaar" follows the modified flag.
   EXPECT_FALSE(aan(actie::Bewaar));
-  f->Competitie().MarkeerGewijzigd(1);
-  f->WerkGewijzigdBij();
+  Comp().MarkeerGewijzigd(1);
+  Ctx().MeldGewijzigd();
   EXPECT_TRUE(aan(actie::Bewaar));
 }
 
 TEST_F(HoofdvensterTest, RulesEvaluatedWhenMenusOpen) {
   Open(MaakBestand(QStringLiteral("club.kzo")));
   TCommando& c = f->Commando();
-  TKlasse& k = *f->Competitie().Tabs[0];
+  TKlasse& k = *Comp().Tabs[0];
 
   // No standings anywhere: "&Verwijder eindstanden" is off when "Be&rekenen" opens.
   emit c.Menu(TCommando::MenuBerekenen)->aboutToShow();
@@ -266,7 +264,7 @@ TEST_F(HoofdvensterTest, RulesEvaluatedWhenMenusOpen) {
   EXPECT_EQ(kolommen, k.SG.ColCount());
 
   // The DQ rule: a result cell with finishing places; never a name cell.
-  f->Competitie().Club.AlgOptie |= 0x20;
+  Comp().Club.AlgOptie |= 0x20;
   f->Grid().Grid()->SetCurrentCell(2, 1);
   emit c.Contextmenu()->aboutToShow();
   EXPECT_FALSE(c.Regel(actie::DQ));
@@ -330,40 +328,40 @@ TEST_F(HoofdvensterTest, SavingKeepsThePreviousFileAsBak) {
   const QString pad = MaakBestand(QStringLiteral("club.kzo"));
   const QByteArray oud = LeesBytes(pad);
   Open(pad);
-  f->Competitie().Tabs[0]->Rijder(1)->Rijder.Naam.Set("Nieuwe Naam");
-  f->Competitie().MarkeerGewijzigd(1);
+  Comp().Tabs[0]->Rijder(1)->Rijder.Naam.Set("Nieuwe Naam");
+  Comp().MarkeerGewijzigd(1);
   f->Commando().Actie(actie::Bewaren)->trigger();
   EXPECT_TRUE(g.fouten.empty());
   EXPECT_EQ(oud, LeesBytes(Pad(QStringLiteral("club.BAK"))));
   EXPECT_NE(oud, LeesBytes(pad));
-  EXPECT_EQ(0, f->Competitie().Gewijzigd());
+  EXPECT_EQ(0, Comp().Gewijzigd());
   EXPECT_FALSE(f->Commando().Actie(actie::Bewaar)->isEnabled());
   // What was saved reads back.
   TMainForm f2(g, inst, disk, klok);
   f2.Opstarten(QStringLiteral("kzobaan ") + pad, {pad});
-  EXPECT_EQ("Nieuwe Naam", f2.Competitie().Tabs[0]->Rijder(1)->Rijder.Naam.Get());
+  EXPECT_EQ("Nieuwe Naam", f2.Context().Competitie().Tabs[0]->Rijder(1)->Rijder.Naam.Get());
 }
 
 TEST_F(HoofdvensterTest, FileWithoutVersionBitAsksBeforeSaving) {
   const QString pad = MaakBestand(QStringLiteral("oud.kzo"));
   const QByteArray oud = LeesBytes(pad);
   Open(pad);
-  f->Competitie().Club.versie &= ~kVersie99;  // as read from an older file
-  f->Competitie().MarkeerGewijzigd(1);
-  f->WerkGewijzigdBij();
+  Comp().Club.versie &= ~kVersie99;  // as read from an older file
+  Comp().MarkeerGewijzigd(1);
+  Ctx().MeldGewijzigd();
   g.antwoorden.push_back(IGebruiker::Antwoord::Nee);
   f->Commando().Actie(actie::Bewaar)->trigger();
   ASSERT_EQ(1u, g.vragen.size());
   EXPECT_TRUE(g.vragen[0].startsWith(QStringLiteral("Let Op!\n")));
   EXPECT_EQ(oud, LeesBytes(pad));
-  EXPECT_EQ(1, f->Competitie().Gewijzigd());
+  EXPECT_EQ(1, Comp().Gewijzigd());
 
   g.antwoorden.push_back(IGebruiker::Antwoord::Ja);
   f->Commando().Actie(actie::Bewaren)->trigger();
-  EXPECT_EQ(0, f->Competitie().Gewijzigd());
+  EXPECT_EQ(0, Comp().Gewijzigd());
   EXPECT_TRUE(QFileInfo::exists(Pad(QStringLiteral("oud.BAK"))));
   // Written with the bit: no question the next time.
-  f->Competitie().MarkeerGewijzigd(1);
+  Comp().MarkeerGewijzigd(1);
   f->Commando().Actie(actie::Bewaren)->trigger();
   EXPECT_EQ(2u, g.vragen.size());
 }
@@ -376,26 +374,26 @@ TEST_F(HoofdvensterTest, SaveAsNameRules) {
   g.bestanden.push_back(Pad(QStringLiteral("uitslag")));
   f->Commando().Actie(actie::BewaarAls)->trigger();
   EXPECT_TRUE(QFileInfo::exists(Pad(QStringLiteral("uitslag.kzo"))));
-  EXPECT_EQ(S(Pad(QStringLiteral("uitslag.kzo"))), f->Competitie().Bestandsnaam);
+  EXPECT_EQ(S(Pad(QStringLiteral("uitslag.kzo"))), Comp().Bestandsnaam);
   // The next dialog starts where this one ended.
-  EXPECT_EQ(QFileInfo(Pad(QStringLiteral("uitslag"))).absolutePath(), f->BeginMap);
+  EXPECT_EQ(QFileInfo(Pad(QStringLiteral("uitslag"))).absolutePath(), Ctx().BeginMap());
 }
 
 TEST_F(HoofdvensterTest, ClosingWithUnsavedChanges) {
   const QString pad = MaakBestand(QStringLiteral("club.kzo"));
   const QByteArray oud = LeesBytes(pad);
   Open(pad);
-  f->Competitie().MarkeerGewijzigd(1);
+  Comp().MarkeerGewijzigd(1);
 
   g.antwoorden.push_back(IGebruiker::Antwoord::Annuleren);
   EXPECT_FALSE(f->close());
   EXPECT_EQ(QStringLiteral("Gegevens zijn nog niet bewaard, Bewaren ?"), g.vragen.back());
-  EXPECT_EQ(2, f->Competitie().AantalKlassen());
+  EXPECT_EQ(2, Comp().AantalKlassen());
 
   g.antwoorden.push_back(IGebruiker::Antwoord::Nee);
   EXPECT_TRUE(f->close());
   EXPECT_EQ(oud, LeesBytes(pad));
-  EXPECT_EQ(0, f->Competitie().AantalKlassen());
+  EXPECT_EQ(0, Comp().AantalKlassen());
   EXPECT_EQ(QStringLiteral("Kzobaan"), f->windowTitle());
   EXPECT_TRUE(inst.Binair.count(kFormSet));
 }
@@ -403,8 +401,8 @@ TEST_F(HoofdvensterTest, ClosingWithUnsavedChanges) {
 TEST_F(HoofdvensterTest, ClosingWithYesSavesFirst) {
   const QString pad = MaakBestand(QStringLiteral("club.kzo"));
   Open(pad);
-  f->Competitie().Tabs[1]->Rijder(1)->Rijder.Naam.Set("Bewaard");
-  f->Competitie().MarkeerGewijzigd(1);
+  Comp().Tabs[1]->Rijder(1)->Rijder.Naam.Set("Bewaard");
+  Comp().MarkeerGewijzigd(1);
   g.antwoorden.push_back(IGebruiker::Antwoord::Ja);
   EXPECT_TRUE(f->close());
   EXPECT_TRUE(QFileInfo::exists(Pad(QStringLiteral("club.BAK"))));
@@ -414,12 +412,12 @@ TEST_F(HoofdvensterTest, ClosingWithYesSavesFirst) {
 TEST_F(HoofdvensterTest, YesWithoutASavedFileKeepsTheWindowOpen) {
   // A competition never saved: Yes asks for a name; cancelling that must not drop it.
   Open(MaakBestand(QStringLiteral("club.kzo")));
-  f->Competitie().Bestandsnaam.clear();
-  f->Competitie().MarkeerGewijzigd(1);
+  Comp().Bestandsnaam.clear();
+  Comp().MarkeerGewijzigd(1);
   g.antwoorden.push_back(IGebruiker::Antwoord::Ja);
   g.bestanden.push_back(std::nullopt);
   EXPECT_FALSE(f->close());
-  EXPECT_EQ(2, f->Competitie().AantalKlassen());
+  EXPECT_EQ(2, Comp().AantalKlassen());
 }
 
 TEST_F(HoofdvensterTest, StoredPlacementUnlessSwitchedOff) {
@@ -450,7 +448,7 @@ TEST_F(HoofdvensterTest, ClosingMinimisedKeepsTheStoredPlacement) {
 TEST_F(HoofdvensterTest, SelectionCommandsAndStatusCount) {
   Open(MaakBestand(QStringLiteral("club.kzo")));
   TCommando& c = f->Commando();
-  TKlasse& k = *f->Competitie().Tabs[0];
+  TKlasse& k = *Comp().Tabs[0];
   f->Grid().Grid()->SetCurrentCell(2, 1);
   c.Actie(actie::AllesSelecteren)->trigger();
   EXPECT_EQ(5, k.Selected());
@@ -464,31 +462,27 @@ TEST_F(HoofdvensterTest, SelectionCommandsAndStatusCount) {
   c.Actie(actie::SelectieOpheffen)->trigger();
   EXPECT_EQ(0, k.Selected());
   EXPECT_EQ(QString(), f->Paneel(2));
-  EXPECT_EQ(0, f->Competitie().Gewijzigd());  // marks are no change to the data
+  EXPECT_EQ(0, Comp().Gewijzigd());  // marks are no change to the data
 }
 
 TEST_F(HoofdvensterTest, HelpGoesToItsContextOrSaysNoneIsInstalled) {
-  QUrl geopend;
-  f->HulpOpenen = [&](const QUrl& u) {
-    geopend = u;
-    return true;
-  };
   inst.Teksten[kKzoMap] = S(map.path());
   f->Commando().Actie(actie::Help)->trigger();
   ASSERT_EQ(1u, g.informatie.size());
   EXPECT_TRUE(g.informatie[0].contains(QStringLiteral("geen help")));
-  EXPECT_TRUE(geopend.isEmpty());
+  EXPECT_TRUE(g.links.empty());
 
   ASSERT_TRUE(QDir(map.path()).mkpath(QStringLiteral("hulp")));
   ASSERT_TRUE(SchrijfBytes(Pad(QStringLiteral("hulp/1.html")), {'x'}));
   ASSERT_TRUE(SchrijfBytes(Pad(QStringLiteral("hulp/index.html")), {'x'}));
   f->Commando().Actie(actie::Help)->trigger();
+  ASSERT_EQ(1u, g.links.size());
   EXPECT_EQ(QUrl::fromLocalFile(QFileInfo(Pad(QStringLiteral("hulp/1.html"))).absoluteFilePath()),
-            geopend);
+            g.links.back());
   // With a competition open the context is 10; without its page, the help's index.
   Open(MaakBestand(QStringLiteral("club.kzo")));
   f->Commando().Actie(actie::Help)->trigger();
-  EXPECT_TRUE(geopend.toLocalFile().endsWith(QStringLiteral("hulp/index.html")));
+  EXPECT_TRUE(g.links.back().toLocalFile().endsWith(QStringLiteral("hulp/index.html")));
   EXPECT_EQ(1u, g.informatie.size());
 }
 
@@ -497,10 +491,10 @@ TEST_F(HoofdvensterTest, MessagesWithAForeignStampAreIgnored) {
   f->TabControl1()->blockSignals(true);
   f->TabControl1()->setCurrentIndex(1);
   f->TabControl1()->blockSignals(false);
-  f->Bericht(1, f->StartStempel() + 1);
-  EXPECT_EQ(f->Competitie().Tabs[0].get(), f->Grid().Klasse());
-  f->Bericht(1, f->StartStempel());
-  EXPECT_EQ(f->Competitie().Tabs[1].get(), f->Grid().Klasse());
+  Ctx().Bericht(1, Ctx().StartStempel() + 1);
+  EXPECT_EQ(Comp().Tabs[0].get(), f->Grid().Klasse());
+  Ctx().Bericht(1, Ctx().StartStempel());
+  EXPECT_EQ(Comp().Tabs[1].get(), f->Grid().Klasse());
 }
 
 }  // namespace

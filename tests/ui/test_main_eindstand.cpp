@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QRadioButton>
 #include <QTabBar>
+#include <QTest>
 
 #include "test_main_opzet.h"
 #include "ui/dialogs/eindstand/calc.h"
@@ -18,18 +19,36 @@
 namespace kzo::test {
 namespace {
 
+// Every standings dialog of a test is answered by CalcTonen ("&Ok" when it returns true),
+// every tie window by LijstTonen.
 class EindstandTest : public HoofdvensterTest {
  protected:
-  TEindstandCommando& Cmd() { return *f->findChild<TEindstandCommando*>(); }
-  TKlasse& K(int i) { return *f->Competitie().Tabs[static_cast<std::size_t>(i)]; }
-  void Eindstanden() { f->Commando().Actie(actie::Eindstanden)->trigger(); }
+  std::function<bool(TCalc&)> CalcTonen;
+  std::function<void(TToonBox&)> LijstTonen;
+
+  void SetUp() override {
+    HoofdvensterTest::SetUp();
+    g.elkeDialoog = [this](QDialog& d) -> int {
+      if (auto* c = dynamic_cast<TCalc*>(&d)) {
+        if (!CalcTonen) throw std::logic_error("standings dialog shown");
+        return CalcTonen(*c) ? TScriptGebruiker::Ok(*c) : QDialog::Rejected;
+      }
+      if (auto* b = dynamic_cast<TToonBox*>(&d)) {
+        if (!LijstTonen) throw std::logic_error("tie window shown");
+        LijstTonen(*b);
+        return QDialog::Accepted;
+      }
+      throw std::logic_error("unexpected dialog");
+    };
+  }
+  TKlasse& K(int i) { return *Comp().Tabs[static_cast<std::size_t>(i)]; }
+  void Eindstanden() { Trigger(actie::Eindstanden); }
 };
 
 TEST_F(EindstandTest, NoCountingResultGivesCode70) {
   Open(MaakBestand(QStringLiteral("club.kzo")));
   f->TabControl1()->setCurrentIndex(1);  // Jeugd: no results
-  Cmd().CalcTonen = [](TCalc&) -> bool { throw std::logic_error("dialog shown"); };
-  Cmd().Eindstanden();
+  f->findChild<TEindstandCommando*>()->Eindstanden();
   EXPECT_EQ(std::vector<std::uint32_t>{70}, g.meldingen);
   EXPECT_EQ(0, K(1).BN);
 }
@@ -41,7 +60,7 @@ TEST_F(EindstandTest, ComputedStateShownAndRemovedAgain) {
   ASSERT_TRUE(f->Commando().Actie(actie::Eindstanden)->isEnabled());
 
   int geopend = 0;
-  Cmd().CalcTonen = [&](TCalc& d) {
+  CalcTonen = [&](TCalc& d) {
     ++geopend;
     if (geopend == 1) {
       // The start-up option word.
@@ -59,10 +78,10 @@ TEST_F(EindstandTest, ComputedStateShownAndRemovedAgain) {
     }
     return true;
   };
-  Cmd().LijstTonen = [](TToonBox&) {};
+  LijstTonen = [](TToonBox&) {};
   Eindstanden();
   ASSERT_EQ(1, geopend);
-  EXPECT_EQ(0x07, f->EindOptie);
+  EXPECT_EQ(0x07, Ctx().Staat().EindOptie);
 
   // The grid shows the computed class: columns, "PL", and the net rule in the status
   // bar on the Netto column.
@@ -92,7 +111,7 @@ TEST_F(EindstandTest, ComputedStateShownAndRemovedAgain) {
   f->Grid().StartBewerken(QChar());
   EXPECT_EQ(0, k.BN);
   EXPECT_EQ(kolommen, f->Grid().Grid()->ColCount());
-  f->SluitBewerking();
+  Ctx().SluitBewerking();
 
   Eindstanden();
   ASSERT_EQ(2, k.BN);
@@ -102,16 +121,58 @@ TEST_F(EindstandTest, ComputedStateShownAndRemovedAgain) {
   EXPECT_TRUE(g.meldingen.empty());
 }
 
+// A header click sorts with the computation state of the standings run: after the
+// counting results changed and the standings were computed again, sorting the Netto
+// column gives the standings' own order, and the next click its reverse.
+TEST_F(EindstandTest, HeaderSortAgreesWithTheStandingsRun) {
+  f->Opstarten(QString(), {});
+  TCompetitie& comp = Comp();
+  comp.StandaardInstellingen(0);
+  comp.Tabs.clear();
+  // Net totals differ only when result 4 does not count.
+  TKlasse& k = VoegKlasse(comp, "MX1", 6, 4, [](int r, int u) { return u == 4 ? 40 + r : 30 - r; });
+  comp.Club.AlgOptie = AlgNaamAlsGetypt;  // points stored and shown
+  Ctx().MeldCompetitieVervangen();
+  auto volgorde = [&] {
+    std::string s;
+    for (int r = 1; r < k.SG.RowCount(); ++r) s += k.Rijder(r)->Rijder.Naam.Get() + ";";
+    return s;
+  };
+  CalcTonen = [](TCalc& d) {
+    d.NettoBox->setChecked(true);
+    d.BrutoBox->setChecked(false);
+    return true;
+  };
+  Eindstanden();
+  ASSERT_EQ(1, k.BN);
+
+  // Result 4 stops counting (as its result information would say), and again.
+  Ctx().VerwijderEindstanden();
+  k.SG.Kolom(k.UitslKolom(4))->SetInfo(Reeks(4, 4, true));
+  Eindstanden();
+  ASSERT_EQ(1, k.BN);
+  const std::string stand = volgorde();
+  ASSERT_EQ("Rijder 1;Rijder 2;Rijder 3;Rijder 4;Rijder 5;Rijder 6;", stand);
+
+  const int netto = k.SG.ColCount() - 1;
+  ASSERT_EQ(VeldNetto, k.SG.Kolom(netto)->mode);
+  const QPoint kop = f->Grid().Grid()->CellRect(netto, 0).center();
+  QTest::mouseClick(f->Grid().Grid()->viewport(), Qt::LeftButton, Qt::NoModifier, kop);
+  EXPECT_EQ(stand, volgorde());
+  QTest::mouseClick(f->Grid().Grid()->viewport(), Qt::LeftButton, Qt::NoModifier, kop);
+  EXPECT_EQ("Rijder 6;Rijder 5;Rijder 4;Rijder 3;Rijder 2;Rijder 1;", volgorde());
+}
+
 TEST_F(EindstandTest, CancelComputesNothing) {
   Open(MaakBestand(QStringLiteral("club.kzo")));
   const int kolommen = K(0).SG.ColCount();
-  Cmd().CalcTonen = [](TCalc& d) {
+  CalcTonen = [](TCalc& d) {
     d.GemiddeldeKnop->click();
     return false;
   };
-  Cmd().LijstTonen = [](TToonBox&) { FAIL() << "no ties without a computation"; };
+  LijstTonen = [](TToonBox&) { FAIL() << "no ties without a computation"; };
   Eindstanden();
-  EXPECT_EQ(87, f->EindOptie);
+  EXPECT_EQ(87, Ctx().Staat().EindOptie);
   EXPECT_EQ(kolommen, K(0).SG.ColCount());
   EXPECT_EQ(0, K(0).BN);
 }
@@ -122,23 +183,19 @@ void BouwGroteKlasse(TCompetitie& comp, const TKlok& klok) {
   VulCompetitie(comp, klok);
   comp.Club.AlgOptie = 0x01;  // points stored and shown
   comp.Tabs.pop_back();
-  auto k = MaakKlasse("Open", comp.Club, 500, 1);
-  for (int r = 1; r <= 500; ++r) {
-    const int w = r >= 123 && r <= 125 ? 500 - 123 : 500 - r;
-    k->Rijder(r)->Uitslag(1) = static_cast<std::int16_t>(w);
-  }
-  comp.Tabs.push_back(std::move(k));
+  VoegKlasse(comp, "Open", 500, 1,
+             [](int r, int) { return r >= 123 && r <= 125 ? 500 - 123 : 500 - r; });
 }
 
 TEST_F(EindstandTest, ClickedTieLineSwitchesToTabAndRow) {
   f->Opstarten(QString(), {});
-  BouwGroteKlasse(f->Competitie(), klok);
-  f->ToonCompetitie();
+  BouwGroteKlasse(Comp(), klok);
+  Ctx().MeldCompetitieVervangen();
   ASSERT_EQ(0, f->TabControl1()->currentIndex());
 
-  Cmd().CalcTonen = [](TCalc&) { return true; };  // all classes
+  CalcTonen = [](TCalc&) { return true; };  // all classes
   int getoond = 0;
-  Cmd().LijstTonen = [&](TToonBox& b) {
+  LijstTonen = [&](TToonBox& b) {
     ++getoond;
     EXPECT_FALSE(b.Normaal());
     EXPECT_EQ(QStringLiteral("Stand niet kunnen bepalen van:"), b.windowTitle());
@@ -163,15 +220,14 @@ TEST_F(EindstandTest, ClickedTieLineSwitchesToTabAndRow) {
 TEST_F(EindstandTest, NormalModeMovesTheCursor) {
   Open(MaakBestand(QStringLiteral("club.kzo")));
   TKlasse& k = K(0);
-  f->Competitie().Club.AlgOptie = 0x20;  // places, shown as places
+  Comp().Club.AlgOptie = 0x20;  // places, shown as places
   for (int r = 1; r <= 5; ++r) k.Rijder(r)->Uitslag(3) = static_cast<std::int16_t>(r);
   k.Rijder(4)->Uitslag(3) = 2;
 
-  TToonBox b(f->Competitie(), f.get());
-  TEindstandCommando::Verbind(b, *f);
+  TToonBox b(Ctx(), f.get());
   b.Toevoegen("Kolom: 3\tPlaats 2 komt 2 maal voor.", 3);
   b.Toevoegen("Kolom: 3\tPlaats 4 komt niet voor.", 3);
-  b.Tonen = [&](TToonBox& t) {
+  LijstTonen = [&](TToonBox& t) {
     EXPECT_TRUE(t.Normaal());
     EXPECT_EQ(TToonBox::HelpNormaal, t.HelpContext());
     t.Klik(0);

@@ -21,21 +21,8 @@ namespace {
 // The modal dialogs of the club commands, answered by the test in the order they come.
 class ClubCommandoTest : public HoofdvensterTest {
  protected:
-  std::vector<std::function<int(QDialog&)>> antwoorden;
-  std::vector<QString> getoond;
-
-  void SetUp() override {
-    HoofdvensterTest::SetUp();
-    f->Club().ToonDialoog = [this](QDialog& d) {
-      getoond.push_back(d.windowTitle());
-      if (antwoorden.empty()) throw std::logic_error("unscripted dialog");
-      auto a = std::move(antwoorden.front());
-      antwoorden.erase(antwoorden.begin());
-      return a(d);
-    };
-  }
-  void Trigger(int nr) { f->Commando().Actie(nr)->trigger(); }
-  bool Aan(int nr) { return f->Commando().Actie(nr)->isEnabled(); }
+  std::deque<std::function<int(QDialog&)>>& antwoorden = g.dialogen;
+  std::vector<QString>& getoond = g.getoond;
 
   static int Annuleer(QDialog&) { return QDialog::Rejected; }
   static std::function<int(QDialog&)> Kies(int keuze) {
@@ -52,7 +39,7 @@ TEST_F(ClubCommandoTest, NewWithoutCompetitionGoesStraightToClubSettings) {
   antwoorden.push_back(Annuleer);
   Trigger(actie::Nieuw);
   EXPECT_EQ(std::vector<QString>{QStringLiteral("Club gegevens")}, getoond);
-  EXPECT_EQ(0, f->Competitie().AantalKlassen());
+  EXPECT_EQ(0, Comp().AantalKlassen());
   EXPECT_FALSE(Aan(actie::Bewaren));
   EXPECT_FALSE(Aan(actie::RijderToevoegen));
   EXPECT_EQ(QStringLiteral("?"), f->TabControl1()->tabText(0));
@@ -67,17 +54,17 @@ TEST_F(ClubCommandoTest, NewWithoutCompetitionGoesStraightToClubSettings) {
     return c.result();
   });
   Trigger(actie::Nieuw);
-  EXPECT_EQ(1, f->Competitie().AantalKlassen());
+  EXPECT_EQ(1, Comp().AantalKlassen());
   EXPECT_TRUE(Aan(actie::Bewaren));
   EXPECT_EQ(QStringLiteral("Open klasse"), f->TabControl1()->tabText(0));
   EXPECT_EQ(QStringLiteral("MX Nieuw - Open klasse"), f->windowTitle());
-  EXPECT_EQ(&*f->Competitie().Tabs[0], f->Grid().Klasse());
-  EXPECT_EQ(2, f->Competitie().Gewijzigd());
+  EXPECT_EQ(&*Comp().Tabs[0], f->Grid().Klasse());
+  EXPECT_EQ(2, Comp().Gewijzigd());
 }
 
 TEST_F(ClubCommandoTest, KeepingCurrentSettingsDropsRidersAndResults) {
   Open(MaakBestand(QStringLiteral("club.kzo")));
-  TCompetitie& comp = f->Competitie();
+  TCompetitie& comp = Comp();
   comp.Club.AlgOptie |= 0x100;
   comp.Club.Schrap = 4;
   comp.MynData.SetData("R00000001", 1, "DQ");
@@ -114,7 +101,7 @@ TEST_F(ClubCommandoTest, KeepingCurrentSettingsDropsRidersAndResults) {
 
 TEST_F(ClubCommandoTest, KeepingNamesClearsEveryResult) {
   Open(MaakBestand(QStringLiteral("club.kzo")));
-  TCompetitie& comp = f->Competitie();
+  TCompetitie& comp = Comp();
   const std::uint32_t teller = comp.Club.IDCounter;
   antwoorden.push_back(Kies(TNewFile::MetNamen));
   antwoorden.push_back(Annuleer);
@@ -132,26 +119,26 @@ TEST_F(ClubCommandoTest, CancellingTheChoiceOrTheSaveQuestionChangesNothing) {
   antwoorden.push_back(Annuleer);
   Trigger(actie::Nieuw);
   EXPECT_EQ(std::vector<QString>{"Nieuw"}, getoond);
-  EXPECT_EQ(3, f->Competitie().Tabs[0]->InfoKlasse.aantaluitslagen);
+  EXPECT_EQ(3, Comp().Tabs[0]->InfoKlasse.aantaluitslagen);
 
-  f->Competitie().MarkeerGewijzigd(1);
+  Comp().MarkeerGewijzigd(1);
   g.antwoorden.push_back(IGebruiker::Antwoord::Annuleren);
   Trigger(actie::Nieuw);
   EXPECT_EQ(1u, getoond.size());
-  EXPECT_FALSE(f->Competitie().Bestandsnaam.empty());
+  EXPECT_FALSE(Comp().Bestandsnaam.empty());
 }
 
 TEST_F(ClubCommandoTest, WhollyNewStartsFromTheDefaults) {
   Open(MaakBestand(QStringLiteral("club.kzo")));
-  f->Competitie().Club.Schrap = 7;
+  Comp().Club.Schrap = 7;
   antwoorden.push_back(Kies(TNewFile::GeheelNieuw));
   antwoorden.push_back([](QDialog& d) {
     EXPECT_EQ(0, static_cast<TClubData&>(d).ListBox1->count());
     return QDialog::Rejected;
   });
   Trigger(actie::Nieuw);
-  EXPECT_EQ(0, f->Competitie().AantalKlassen());
-  EXPECT_EQ(2, f->Competitie().Club.Schrap);
+  EXPECT_EQ(0, Comp().AantalKlassen());
+  EXPECT_EQ(2, Comp().Club.Schrap);
   EXPECT_FALSE(Aan(actie::Bewaren));
 }
 
@@ -168,15 +155,15 @@ TEST_F(ClubCommandoTest, ClubSettingsFromALaterTabEndOnTheFirst) {
     return c.result();
   });
   Trigger(actie::ClubGegevens);
-  ASSERT_EQ(1, f->Competitie().AantalKlassen());
+  ASSERT_EQ(1, Comp().AantalKlassen());
   EXPECT_EQ(QStringLiteral("Jeugd"), f->TabControl1()->tabText(0));
   EXPECT_EQ(1, f->TabControl1()->count());
-  EXPECT_EQ(f->Competitie().Tabs[0].get(), f->Grid().Klasse());
+  EXPECT_EQ(Comp().Tabs[0].get(), f->Grid().Klasse());
 }
 
 TEST_F(ClubCommandoTest, CancelledClubSettingsKeepTheTieBreakSequence) {
   Open(MaakBestand(QStringLiteral("club.kzo")));
-  TClubInfo& club = f->Competitie().Club;
+  TClubInfo& club = Comp().Club;
   club.RekMethode = 3;
   club.MethRek[0][0] = 7;
   club.MethRek[1][0] = 0;
@@ -191,7 +178,7 @@ TEST_F(ClubCommandoTest, CancelledClubSettingsKeepTheTieBreakSequence) {
   EXPECT_EQ(0, club.MethRek[1][0]);
   EXPECT_EQ(1, club.RekWarn);
   EXPECT_EQ(3, club.RekMethode);
-  EXPECT_EQ(0, f->Competitie().Gewijzigd());
+  EXPECT_EQ(0, Comp().Gewijzigd());
 }
 
 }  // namespace

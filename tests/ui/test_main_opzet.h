@@ -3,47 +3,26 @@
 // A main window on scripted prompts, settings in memory and the real disk, with
 // competitions built in code.
 
+#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QString>
 #include <QTemporaryDir>
 #include <memory>
-#include <ostream>
 #include <string>
 
+#include "bouwer.h"
 #include "core/file/bestand.h"
 #include "core/file/instellingenopslag.h"
 #include "core/model/competitie.h"
 #include "core/records/datum.h"
+#include "omgeving.h"
 #include "platform/qtbestandsopslag.h"
 #include "scriptgebruiker.h"
+#include "ui/main/commando/commando.h"
 #include "ui/main/venster/mainform.h"
 
-// Readable QStrings in failure messages.
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
-
 namespace kzo::test {
-
-inline std::unique_ptr<TKlasse> MaakKlasse(const std::string& naam, TClubInfo& club, int rijders,
-                                           int uitslagen) {
-  auto k = std::make_unique<TKlasse>(naam, club);
-  k->InfoKlasse.aantaluitslagen = uitslagen;
-  k->SetupSG(club);
-  k->SG.SetRowCount(rijders + 1);
-  for (int r = 1; r <= rijders; ++r) {
-    auto rd = std::make_unique<TRijder>();
-    rd->Rijder.Naam.Set("Rijder " + std::to_string(r));
-    rd->Rijder.RijNr.Set(std::to_string(100 + r));
-    rd->Rijder.IDnum = club.IDCounter++;
-    for (int u = 1; u <= uitslagen; ++u)
-      rd->Uitslag(u) = static_cast<std::int16_t>((r + u) % 9 + 1);
-    k->SG.Rij(r).rijder = std::move(rd);
-    k->SG.Rij(r).marker = " ";
-    k->SG.Rij(r).positie = std::to_string(r);
-  }
-  k->SetAantalUitslagen();
-  return k;
-}
 
 // A competition "MX Club Test" with the classes MX1 (5 riders, 3 results) and
 // Jeugd (3 riders, no results).
@@ -51,8 +30,8 @@ inline void VulCompetitie(TCompetitie& comp, const TKlok& klok) {
   comp.StandaardInstellingen(DatumNu(klok));
   comp.Club.Clubnaam.Set("MX Club Test");
   comp.Tabs.clear();
-  comp.Tabs.push_back(MaakKlasse("MX1", comp.Club, 5, 3));
-  comp.Tabs.push_back(MaakKlasse("Jeugd", comp.Club, 3, 0));
+  VoegKlasse(comp, "MX1", 5, 3);
+  VoegKlasse(comp, "Jeugd", 3, 0);
 }
 
 inline bool SchrijfBytes(const QString& naam, const std::vector<std::uint8_t>& bytes) {
@@ -84,6 +63,11 @@ class HoofdvensterTest : public ::testing::Test {
   }
   void TearDown() override { qputenv("XDG_DATA_HOME", oudeDataMap_); }
 
+  TContext& Ctx() { return f->Context(); }
+  TCompetitie& Comp() { return f->Context().Competitie(); }
+  void Trigger(int nr) { f->Commando().Actie(nr)->trigger(); }
+  bool Aan(int nr) { return f->Commando().Actie(nr)->isEnabled(); }
+
   QString Pad(const QString& naam) const { return map.filePath(naam); }
 
   // Writes the test competition to a file and returns its name.
@@ -98,7 +82,7 @@ class HoofdvensterTest : public ::testing::Test {
 
   void Open(const QString& pad) {
     f->Opstarten(QStringLiteral("kzobaan ") + pad, {pad});
-    ASSERT_EQ(S(pad), f->Competitie().Bestandsnaam);
+    ASSERT_EQ(S(pad), Comp().Bestandsnaam);
   }
 
  private:

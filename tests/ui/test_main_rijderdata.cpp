@@ -24,13 +24,13 @@ class RijderDataTest : public HoofdvensterTest {
  protected:
   void SetUp() override {
     HoofdvensterTest::SetUp();
-    VulCompetitie(f->Competitie(), klok);
-    f->ToonCompetitie();
+    VulCompetitie(Comp(), klok);
+    Ctx().MeldCompetitieVervangen();
   }
 
-  TRijderData& w() { return f->Rijder().Venster(); }
-  TCompetitie& comp() { return f->Competitie(); }
-  TKlasse& klasse(int t) { return *f->Competitie().Tabs[static_cast<std::size_t>(t)]; }
+  TRijderData& w() { return *f->findChild<TRijderData*>(); }
+  TCompetitie& comp() { return Comp(); }
+  TKlasse& klasse(int t) { return *Comp().Tabs[static_cast<std::size_t>(t)]; }
   void NaarRij(int r) { f->Grid().Grid()->SetCurrentCell(f->Grid().Grid()->Col(), r); }
   // Typing into a field: replaces its text and marks it changed.
   static void Typ(QLineEdit* e, const QString& tekst) {
@@ -208,7 +208,7 @@ TEST_F(RijderDataTest, StoresOnDeactivateClassSwitchAndClose) {
 
   // A dialog that reorganises data closes the window after storing.
   Typ(w().Edit5, QStringLiteral("Laatste"));
-  f->DialoogVoorbereiden();
+  Ctx().DialoogVoorbereiden();
   EXPECT_FALSE(w().isVisible());
   EXPECT_EQ("Laatste", klasse(1).Rijder(klasse(1).SG.Row)->Rijder.Extra[2].Get());
 
@@ -229,8 +229,7 @@ TEST_F(RijderDataTest, OpeningAnotherFileClosesTheWindowFirst) {
 }
 
 TEST_F(RijderDataTest, AddRiderWithF2UpToTheLimit) {
-  f->KiesTab(1);
-  f->TabControl1Change();
+  Ctx().KiesKlasse(1);
   TKlasse& k = klasse(1);  // Jeugd: 3 riders
   QAction* f2 = f->Commando().Actie(actie::RijderToevoegen);
   EXPECT_EQ(QKeySequence(Qt::Key_F2), f2->shortcut());

@@ -19,23 +19,18 @@ class UitvoerTest : public HoofdvensterTest {
  protected:
   void SetUp() override {
     HoofdvensterTest::SetUp();
-    VulCompetitie(f->Competitie(), klok);
-    f->ToonCompetitie();
+    VulCompetitie(Comp(), klok);
+    Ctx().MeldCompetitieVervangen();
   }
 
-  // Runs the command; bij gets the dialog once it shows, and closes it.
-  void Voer(const std::function<void(TTekstUit&)>& bij) {
+  // Runs the command; bij works the dialog and says whether "&Ok" is clicked.
+  void Voer(const std::function<bool(TTekstUit&)>& bij) {
     bool gezien = false;
-    QTimer::singleShot(0, [&] {
-      auto* d = qobject_cast<TTekstUit*>(QApplication::activeModalWidget());
-      if (d) {
-        gezien = true;
-        bij(*d);
-      }
-      // Never leave a modal window open, whatever showed.
-      if (QWidget* w = QApplication::activeModalWidget(); w && w->isVisible()) w->close();
+    g.Bij<TTekstUit>([&](TTekstUit& d) {
+      gezien = true;
+      return bij(d) ? TScriptGebruiker::Ok(d) : QDialog::Rejected;
     });
-    f->Commando().Actie(actie::Uitvoer)->trigger();
+    Trigger(actie::Uitvoer);
     EXPECT_TRUE(gezien);
   }
 };
@@ -49,26 +44,25 @@ TEST_F(UitvoerTest, ExportsTheCurrentClassAndRemembersTheChoicesForTheRun) {
   Voer([](TTekstUit& d) {
     EXPECT_TRUE(d.Tekstbestand->isChecked());
     d.HtmlBestand->setChecked(true);
-    d.accept();
+    return true;
   });
-  TTekstUitOpties o = OptiesBijOpenen(f->Competitie(), {});
+  TTekstUitOpties o = OptiesBijOpenen(Comp(), {});
   o.WoordA |= UitAHtml;
-  const std::string verwacht = TekstUitvoer(f->Competitie(), o, ',');
+  const std::string verwacht = TekstUitvoer(Comp(), o, ',');
   EXPECT_EQ(QByteArray(verwacht.data(), static_cast<qsizetype>(verwacht.size())),
             LeesBytes(Pad(QStringLiteral("mx1.html"))));
-  EXPECT_TRUE(f->Uitvoer().Onthouden().Html());
-  EXPECT_EQ(0, f->Competitie().Gewijzigd());
+  EXPECT_TRUE(f->findChild<TUitvoerCommando*>()->Onthouden().Html());
+  EXPECT_EQ(0, Comp().Gewijzigd());
 
   // Opened again: the HTML choice is back. Cancelled: no save dialog.
   Voer([](TTekstUit& d) {
     EXPECT_TRUE(d.HtmlBestand->isChecked());
-    d.reject();
+    return false;
   });
   EXPECT_EQ(1, g.bestandsvragen.size());
 
   // A class without results has nothing to export.
-  f->KiesTab(1);
-  f->TabControl1Change();
+  Ctx().KiesKlasse(1);
   EXPECT_FALSE(uitvoer->isEnabled());
 }
 

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "core/records/cp1252.h"
 #include "core/records/opties.h"
+#include "core/records/shortstr.h"
 
 namespace kzo {
 
@@ -310,6 +312,31 @@ void VerwijderEindstand(TKlasse& k) {
   k.SetAantalUitslagen();
   for (int r = 1; r < k.SG.RowCount(); ++r) k.SG.Rij(r).positie = std::to_string(r);
   if (k.SG.ColCount() > 1) k.SG.Kop(1) = " ";
+}
+
+int ZoekDubbel(const TKlasse& k, const TClubInfo& club, std::string_view tekst, int kind,
+               int skip) {
+  if (tekst.empty()) return 0;
+  std::string gezocht;
+  if (kind == VeldStartnr) {
+    ShortStr<5> v;
+    v.Set(tekst);
+    gezocht = v.Get();
+  } else {
+    ShortStr<30> v;
+    v.Set(tekst);
+    gezocht = v.Get();
+  }
+  // Names as stored: no swapping of first and last name while comparing.
+  TClubInfo alsGetypt = club;
+  alsGetypt.AlgOptie = AlgNaamAlsGetypt;
+  const TTabel& sg = k.SG;
+  for (int r = 1; r < sg.RowCount(); ++r) {
+    if (r == skip) continue;
+    const TRijder* rd = sg.Rijder(r);
+    if (rd && VergelijkTekst(rd->VeldStr(kind, 0, alsGetypt, ','), gezocht) == 0) return r;
+  }
+  return 0;
 }
 
 int NieuweRijderRij(TKlasse& k, std::uint32_t& idCounter) {

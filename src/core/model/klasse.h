@@ -118,6 +118,9 @@ void VerwijderEindstand(TKlasse& k);
 
 // An empty rider row for the class: row 1 or the last row when they hold an empty
 // rider, else a new row with a fresh identity; -1 when the class is full.
+// The row other than skip whose name (VeldNaam) or start number (VeldStartnr) equals
+// tekst as the record stores it, compared without regard to case as stored; 0 when none.
+int ZoekDubbel(const TKlasse& k, const TClubInfo& club, std::string_view tekst, int kind, int skip);
 int NieuweRijderRij(TKlasse& k, std::uint32_t& idCounter);
 // First column of the result series that holds the column, or -1.
 int ReeksBegin(const TKlasse& k, int kolom);

@@ -3,6 +3,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QColorDialog>
+#include <QDesktopServices>
+#include <QDialog>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QMessageBox>
@@ -95,5 +97,9 @@ std::optional<QColor> TQtGebruiker::KiesKleur(const QColor& begin) {
 }
 
 void TQtGebruiker::Piep() { QApplication::beep(); }
+
+int TQtGebruiker::Toon(QDialog& dialoog) { return dialoog.exec(); }
+
+bool TQtGebruiker::OpenLink(const QUrl& url) { return QDesktopServices::openUrl(url); }
 
 }  // namespace kzo

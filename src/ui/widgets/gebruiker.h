@@ -3,9 +3,13 @@
 #include <QColor>
 #include <QFont>
 #include <QString>
+#include <QUrl>
 #include <cstdint>
 #include <optional>
 
+#include "ui/widgets/tekst.h"
+
+class QDialog;
 class QWidget;
 
 namespace kzo {
@@ -38,6 +42,11 @@ class IGebruiker {
   virtual std::optional<QFont> KiesLettertype(const QFont& begin) = 0;
   virtual std::optional<QColor> KiesKleur(const QColor& begin) = 0;
   virtual void Piep() = 0;
+
+  // Runs a modal dialog of the program; QDialog::Accepted or Rejected.
+  virtual int Toon(QDialog& dialoog) = 0;
+  // Opens a page or link with the desktop (help pages, mail and web links).
+  virtual bool OpenLink(const QUrl& url) = 0;
 };
 
 // The real dialogs, parented to the given window.
@@ -59,12 +68,11 @@ class TQtGebruiker final : public IGebruiker {
   std::optional<QFont> KiesLettertype(const QFont& begin) override;
   std::optional<QColor> KiesKleur(const QColor& begin) override;
   void Piep() override;
+  int Toon(QDialog& dialoog) override;
+  bool OpenLink(const QUrl& url) override;
 
  private:
   QWidget* ouder_;
 };
-
-inline QString Q(const std::string& utf8) { return QString::fromStdString(utf8); }
-inline std::string S(const QString& q) { return q.toStdString(); }
 
 }  // namespace kzo

@@ -1,7 +1,7 @@
 #include "ui/dialogs/algemeen/overkzo.h"
 
 #include <QCoreApplication>
-#include <QDesktopServices>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
@@ -22,8 +22,6 @@
 namespace kzo {
 
 namespace {
-
-QString T(const char* utf8) { return QString::fromUtf8(utf8); }
 
 // The project's README, where contact and web addresses are kept: next to the program
 // or in the source tree it was built from.
@@ -65,7 +63,7 @@ QPixmap Plaatje() {
   return pm;
 }
 
-QLabel* Link(const QString& tekst, const QString& readme) {
+QLabel* Link(const QString& tekst, const QString& readme, IGebruiker& gebruiker) {
   auto* l = new QLabel;
   l->setAlignment(Qt::AlignCenter);
   if (readme.isEmpty()) {
@@ -76,14 +74,14 @@ QLabel* Link(const QString& tekst, const QString& readme) {
                  .arg(QUrl::fromLocalFile(readme).toString(), tekst.toHtmlEscaped()));
   l->setCursor(Qt::PointingHandCursor);
   QObject::connect(l, &QLabel::linkActivated, l,
-                   [](const QString& url) { QDesktopServices::openUrl(QUrl(url)); });
+                   [&gebruiker](const QString& url) { gebruiker.OpenLink(QUrl(url)); });
   return l;
 }
 
 }  // namespace
 
-ToverKzo::ToverKzo(const TCompetitie& comp, int K, int R, QWidget* ouder) : QDialog(ouder) {
-  setWindowTitle(T("Informatie"));
+ToverKzo::ToverKzo(const TCompetitie& comp, int K, int R, IGebruiker& gebruiker, QWidget* ouder)
+    : TDialoog(T("Informatie"), Help, ouder) {
   const QString readme = ZoekReadme();
 
   auto* boven = new QGroupBox;
@@ -96,13 +94,13 @@ ToverKzo::ToverKzo(const TCompetitie& comp, int K, int R, QWidget* ouder) : QDia
   bovenLayout->addWidget(naam);
   bovenLayout->addWidget(new QLabel(T("Versie 3.02")));
   bovenLayout->addWidget(new QLabel(T("Standen van motorcross competities, door en voor clubs")));
-  bovenLayout->addWidget(Link(T("Contact: zie README.md"), readme));
+  bovenLayout->addWidget(Link(T("Contact: zie README.md"), readme, gebruiker));
   plaatje_ = new QLabel;
   plaatje_->setPixmap(Plaatje());
   plaatje_->setCursor(Qt::PointingHandCursor);
   plaatje_->installEventFilter(this);
   bovenLayout->addWidget(plaatje_);
-  bovenLayout->addWidget(Link(T("Website: zie README.md"), readme));
+  bovenLayout->addWidget(Link(T("Website: zie README.md"), readme, gebruiker));
   for (QLabel* l : boven->findChildren<QLabel*>()) l->setAlignment(Qt::AlignCenter);
 
   auto* onder = new QGroupBox;
@@ -121,18 +119,13 @@ ToverKzo::ToverKzo(const TCompetitie& comp, int K, int R, QWidget* ouder) : QDia
     onderLayout->addWidget(l);
   }
 
-  OkKnop = new QPushButton(T("&Ok"));
-  OkKnop->setDefault(true);
-  connect(OkKnop, &QPushButton::clicked, this, &QDialog::accept);
-  auto* knoppen = new QHBoxLayout;
-  knoppen->addStretch();
-  knoppen->addWidget(OkKnop);
-  knoppen->addStretch();
+  QDialogButtonBox* knoppen = MaakKnoppen(KnopOk);
+  knoppen->setCenterButtons(true);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(boven);
   layout->addWidget(onder);
-  layout->addLayout(knoppen);
+  layout->addWidget(knoppen);
   setMinimumWidth(360);
 }
 
@@ -144,17 +137,10 @@ QStringList ToverKzo::BestandsRegels() const {
 
 bool ToverKzo::eventFilter(QObject* o, QEvent* e) {
   if (o == plaatje_ && e->type() == QEvent::MouseButtonRelease) {
-    emit Hulp(1);
+    emit Hulp(Help);
     return true;
   }
   return QDialog::eventFilter(o, e);
-}
-
-void ToverKzo::Open(const TCompetitie& comp, int K, int R, const std::function<void(int)>& hulp,
-                    QWidget* ouder) {
-  ToverKzo d(comp, K, R, ouder);
-  if (hulp) connect(&d, &ToverKzo::Hulp, &d, hulp);
-  d.exec();
 }
 
 }  // namespace kzo

@@ -1,34 +1,28 @@
 #pragma once
 
-#include <QDialog>
 #include <QStringList>
-#include <functional>
 
 #include "core/model/competitie.h"
+#include "ui/widgets/dialoog.h"
 
 class QLabel;
-class QPushButton;
 
 namespace kzo {
 
+class IGebruiker;
+
 // "Informatie": the program's name and version above, the open competition below.
-class ToverKzo : public QDialog {
+class ToverKzo : public TDialoog {
   Q_OBJECT
 
  public:
+  static constexpr int Help = 1;
+
   // K classes and R riders, as the main window counts them.
-  ToverKzo(const TCompetitie& comp, int K, int R, QWidget* ouder = nullptr);
+  ToverKzo(const TCompetitie& comp, int K, int R, IGebruiker& gebruiker, QWidget* ouder = nullptr);
 
   // The lines of the lower group, top to bottom.
   QStringList BestandsRegels() const;
-
-  static void Open(const TCompetitie& comp, int K, int R, const std::function<void(int)>& hulp,
-                   QWidget* ouder);
-
-  QPushButton* OkKnop = nullptr;
-
- signals:
-  void Hulp(int context);
 
  protected:
   bool eventFilter(QObject* o, QEvent* e) override;

@@ -1,6 +1,7 @@
 #include "ui/dialogs/algemeen/setextra.h"
 
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -11,18 +12,12 @@
 #include <QVBoxLayout>
 
 #include "core/file/gebruikersinstellingen.h"
-#include "ui/widgets/knoppen.h"
+#include "ui/widgets/gebruiker.h"
 
 namespace kzo {
 
-namespace {
-QString T(const char* utf8) { return QString::fromUtf8(utf8); }
-}  // namespace
-
 TSetExtra::TSetExtra(IInstellingenOpslag& opslag, IGebruiker& gebruiker, QWidget* ouder)
-    : QDialog(ouder), opslag_(opslag), gebruiker_(gebruiker) {
-  setWindowTitle(T("Algemene instellingen"));
-
+    : TDialoog(T("Algemene instellingen"), Help, ouder), opslag_(opslag), gebruiker_(gebruiker) {
   auto* actie = new QGroupBox(T("Actie na opstarten :"));
   auto* actieLayout = new QVBoxLayout(actie);
   const char* kKeuzes[3] = {"&Geen", "&Toon \"Bestand Openen\"", "&Laad laatste bestand"};
@@ -58,27 +53,18 @@ TSetExtra::TSetExtra(IInstellingenOpslag& opslag, IGebruiker& gebruiker, QWidget
   mappenLayout->setColumnStretch(0, 1);
   Edit1->setMinimumWidth(280);
 
-  const TDialoogKnoppen kn = MaakDialoogKnoppen();
-  OkKnop = kn.ok;
-  HelpKnop = kn.help;
-  AnnuleerKnop = kn.annuleer;
-  auto* knoppen = kn.rij;
-
   auto* boven = new QHBoxLayout;
   boven->addWidget(actie, 1);
   boven->addWidget(diverse, 1);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(boven);
   layout->addWidget(mappen);
-  layout->addLayout(knoppen);
+  layout->addWidget(MaakKnoppen());
 
   connect(Button1, &QPushButton::clicked, this,
           [this] { KiesMap(Edit1, T("Werkmap, locatie voor KZO gegevens")); });
   connect(Button2, &QPushButton::clicked, this,
           [this] { KiesMap(Edit2, T("Map van KZO hulp bestanden")); });
-  connect(OkKnop, &QPushButton::clicked, this, &TSetExtra::OkGeklikt);
-  connect(HelpKnop, &QPushButton::clicked, this, [this] { emit Hulp(HelpContext); });
-  connect(AnnuleerKnop, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void TSetExtra::Laden() {
@@ -92,7 +78,7 @@ void TSetExtra::Laden() {
   Edit2->setText(Q(LeesTekst2(opslag_, kKzoMap)));
 }
 
-void TSetExtra::Toepassen() {
+void TSetExtra::Bewaar() {
   std::int32_t optie = 0;
   for (int i = 0; i < 3; ++i)
     if (RadioGroup1[static_cast<std::size_t>(i)]->isChecked()) optie = i;
@@ -107,23 +93,15 @@ void TSetExtra::KiesMap(QLineEdit* veld, const QString& titel) {
   if (auto map = gebruiker_.KiesMap(titel, veld->text())) veld->setText(*map);
 }
 
-void TSetExtra::OkGeklikt() {
+bool TSetExtra::Toepassen() {
   try {
-    Toepassen();
+    Bewaar();
   } catch (const TInstellingenFout& fout) {
     // The dialog stays open, so the user can try again or cancel.
     gebruiker_.Fout(Q(fout.what()));
-    return;
+    return false;
   }
-  accept();
-}
-
-bool TSetExtra::Open(IInstellingenOpslag& opslag, IGebruiker& gebruiker,
-                     const std::function<void(int)>& hulp, QWidget* ouder) {
-  TSetExtra d(opslag, gebruiker, ouder);
-  if (hulp) connect(&d, &TSetExtra::Hulp, &d, hulp);
-  d.Laden();
-  return d.exec() == QDialog::Accepted;
+  return true;
 }
 
 }  // namespace kzo

@@ -1,11 +1,9 @@
 #pragma once
 
-#include <QDialog>
 #include <array>
-#include <functional>
 
 #include "core/file/instellingenopslag.h"
-#include "ui/widgets/gebruiker.h"
+#include "ui/widgets/dialoog.h"
 
 class QCheckBox;
 class QLineEdit;
@@ -14,25 +12,25 @@ class QRadioButton;
 
 namespace kzo {
 
+class IGebruiker;
+
 // "Algemene instellingen": the user's own settings (start-up action, tool bar, window
 // placement, work and program folders). Reading and writing the settings are separate
 // steps, so they can be used without showing the dialog.
-class TSetExtra : public QDialog {
+class TSetExtra : public TDialoog {
   Q_OBJECT
 
  public:
-  static constexpr int HelpContext = 570;
+  static constexpr int Help = 570;
 
   TSetExtra(IInstellingenOpslag& opslag, IGebruiker& gebruiker, QWidget* ouder = nullptr);
 
   // The controls from the stored settings.
-  void Laden();
+  void Laden() override;
   // The stored settings from the controls; throws TInstellingenFout when they cannot be kept.
-  void Toepassen();
-
-  // Shows the dialog; true when "&Ok" stored the settings.
-  static bool Open(IInstellingenOpslag& opslag, IGebruiker& gebruiker,
-                   const std::function<void(int)>& hulp, QWidget* ouder);
+  void Bewaar();
+  // "&Ok": Bewaar, and a failure is told; the dialog then stays open.
+  bool Toepassen() override;
 
   std::array<QRadioButton*, 3> RadioGroup1{};
   QCheckBox* CheckBox1 = nullptr;  // "&Verberg knoppenbalk"
@@ -41,16 +39,8 @@ class TSetExtra : public QDialog {
   QLineEdit* Edit2 = nullptr;      // program folder
   QPushButton* Button1 = nullptr;  // "Wij&zigen..."
   QPushButton* Button2 = nullptr;  // "Wijzig&en..."
-  QPushButton* OkKnop = nullptr;
-  QPushButton* HelpKnop = nullptr;
-  QPushButton* AnnuleerKnop = nullptr;
-
- signals:
-  void Hulp(int context);
-
  private:
   void KiesMap(QLineEdit* veld, const QString& titel);
-  void OkGeklikt();
 
   IInstellingenOpslag& opslag_;
   IGebruiker& gebruiker_;

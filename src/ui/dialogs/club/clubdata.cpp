@@ -1,6 +1,7 @@
 #include "ui/dialogs/club/clubdata.h"
 
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -11,7 +12,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QShortcut>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -23,13 +23,13 @@
 #include "core/records/instellingen.h"
 #include "core/records/punten.h"
 #include "ui/dialogs/club/rekavan.h"
+#include "ui/widgets/context.h"
+#include "ui/widgets/gebruiker.h"
 #include "ui/widgets/stringgrid.h"
 
 namespace kzo {
 
 namespace {
-
-QString T(const char* utf8) { return QString::fromUtf8(utf8); }
 
 template <std::size_t N>
 int Gekozen(const std::array<QRadioButton*, N>& knoppen) {
@@ -79,41 +79,31 @@ class TKlikLabel : public QLabel {
 
 }  // namespace
 
-TClubData::TClubData(TCompetitie& comp, IGebruiker& gebruiker, QWidget* ouder)
-    : QDialog(ouder), comp_(comp), gebruiker_(gebruiker) {
-  setWindowTitle(T("Club gegevens"));
-
+TClubData::TClubData(TContext& ctx, QWidget* ouder)
+    : TDialoog(T("Club gegevens"), Help, ouder),
+      ctx_(ctx),
+      comp_(ctx.Competitie()),
+      gebruiker_(ctx.Gebruiker()) {
   PageControl1 = new QTabWidget;
   PageControl1->addTab(MaakKlassenPagina(), T("&Klasse indeling"));
   PageControl1->addTab(MaakRekenPagina(), T("&Rekenmethode"));
   PageControl1->addTab(MaakGemiddeldePagina(), T("&Gemiddelde"));
   PageControl1->addTab(MaakExtraPagina(), T("&Extra"));
 
-  OkKnop = new QPushButton(T("&Ok"));
-  HelpKnop = new QPushButton(T("&Help"));
-  AnnuleerKnop = new QPushButton(T("&Annuleren"));
+  QDialogButtonBox* knoppen = MaakKnoppen();
   // Enter belongs to the name box and the points table; "&Ok" is clicked, never implied.
+  OkKnop->setDefault(false);
   for (QPushButton* k : {OkKnop, HelpKnop, AnnuleerKnop}) k->setAutoDefault(false);
-  auto* knoppen = new QHBoxLayout;
-  knoppen->addStretch();
-  knoppen->addWidget(OkKnop);
-  knoppen->addWidget(HelpKnop);
-  knoppen->addWidget(AnnuleerKnop);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(PageControl1);
-  layout->addLayout(knoppen);
+  layout->addWidget(knoppen);
   layout->setSizeConstraint(QLayout::SetFixedSize);
+}
 
-  connect(OkKnop, &QPushButton::clicked, this, &TClubData::OkGeklikt);
-  connect(HelpKnop, &QPushButton::clicked, this, [this] { emit Hulp(HelpContext); });
-  connect(AnnuleerKnop, &QPushButton::clicked, this, &QDialog::reject);
-  // F1 asks for the page's own help.
-  auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
-  connect(f1, &QShortcut::activated, this, [this] {
-    static constexpr int kPagina[4] = {HelpKlassen, HelpRekenmethode, HelpGemiddelde, HelpExtra};
-    emit Hulp(kPagina[std::clamp(PageControl1->currentIndex(), 0, 3)]);
-  });
+int TClubData::F1Context() const {
+  static constexpr int kPagina[4] = {HelpKlassen, HelpRekenmethode, HelpGemiddelde, HelpExtra};
+  return kPagina[std::clamp(PageControl1->currentIndex(), 0, 3)];
 }
 
 // ---- pages ----
@@ -261,11 +251,9 @@ QWidget* TClubData::MaakRekenPagina() {
   for (const auto& [knop, n] : kVoorkeur)
     connect(knop, &QRadioButton::clicked, this, [this, n = n] { RekMethodeGeklikt(n); });
   connect(Button6, &QPushButton::clicked, this, [this] {
-    if (Geavanceerd)
-      Geavanceerd();
-    else
-      TRekAvan::Open(
-          comp_.Club, gebruiker_, [this](int c) { emit Hulp(c); }, this);
+    TRekAvan d(comp_.Club, gebruiker_, this);
+    connect(&d, &TDialoog::Hulp, this, &TDialoog::Hulp);
+    d.Open(gebruiker_);
   });
   connect(RadioButton3, &QRadioButton::toggled, this, [this] { NettoMethode(); });
   connect(SpinEdit1, &QSpinBox::valueChanged, this, [this] { AftrekGewijzigd(); });
@@ -530,24 +518,19 @@ void TClubData::AftrekGewijzigd() {
 
 // ---- closing ----
 
-void TClubData::Herstellen() {
+void TClubData::Annuleren() {
   std::memcpy(comp_.Club.MethRek, tempRek_.data(), sizeof comp_.Club.MethRek);
   comp_.Club.RekWarn = tempWrn_;
 }
 
-void TClubData::OkGeklikt() {
+bool TClubData::Toepassen() {
   // A points cell still being edited counts as typed; a refused value keeps the dialog open.
-  if (CelOpen() && !CelKlaar()) return;
-  Toepassen();
-  accept();
-}
-
-void TClubData::Toepassen() {
-  if (ListBox1->count() == 0) return;
+  if (CelOpen() && !CelKlaar()) return false;
+  if (ListBox1->count() == 0) return true;
   TClubInfo& club = comp_.Club;
   club.Clubnaam.Set(S(EditCN->text().left(30)));
 
-  if (KlassenWijzigen) KlassenWijzigen();
+  ctx_.LaatKlassenLos();
   // Classes by their opening position; deleted ones are freed with the old list.
   std::vector<std::unique_ptr<TKlasse>> oud = std::move(comp_.Tabs);
   comp_.Tabs.clear();
@@ -618,15 +601,7 @@ void TClubData::Toepassen() {
 
   club.AlgOptie = (club.AlgOptie & ~AlgStatusVeld) | std::max(0, Gekozen(RadioGroup3Items));
   comp_.MarkeerGewijzigd(GewijzigdClub);
-}
-
-void TClubData::Open(TCompetitie& comp, IGebruiker& gebruiker, const std::function<void(int)>& hulp,
-                     const std::function<void()>& klassenWijzigen, QWidget* ouder) {
-  TClubData d(comp, gebruiker, ouder);
-  if (hulp) connect(&d, &TClubData::Hulp, &d, hulp);
-  d.KlassenWijzigen = klassenWijzigen;
-  d.Laden();
-  if (d.exec() != QDialog::Accepted) d.Herstellen();
+  return true;
 }
 
 }  // namespace kzo

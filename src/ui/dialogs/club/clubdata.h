@@ -1,13 +1,11 @@
 #pragma once
 
-#include <QDialog>
 #include <QString>
 #include <array>
 #include <cstdint>
-#include <functional>
 
 #include "core/model/competitie.h"
-#include "ui/widgets/gebruiker.h"
+#include "ui/widgets/dialoog.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -22,38 +20,31 @@ class QToolButton;
 
 namespace kzo {
 
+class IGebruiker;
+class TContext;
 class TStringGrid;
 
 // "Club gegevens": club name, classes, points table, storage method, net total and
-// tie-break rules, averages, the extra field names and the status bar field. Loading
-// the controls and applying them are separate steps, so they run without showing it.
-class TClubData : public QDialog {
+// tie-break rules, averages, the extra field names and the status bar field.
+class TClubData : public TDialoog {
   Q_OBJECT
 
  public:
-  static constexpr int HelpContext = 510;
+  static constexpr int Help = 510;
   static constexpr int HelpKlassen = 520, HelpRekenmethode = 530, HelpGemiddelde = 540,
                        HelpExtra = 550;
   // Highest points a place can get: the points table holds one byte per place.
   static constexpr int MaxPlaatsPunten = 255;
 
-  TClubData(TCompetitie& comp, IGebruiker& gebruiker, QWidget* ouder = nullptr);
+  explicit TClubData(TContext& ctx, QWidget* ouder = nullptr);
 
   // The controls from the competition; keeps MethRek and RekWarn for a cancel.
-  void Laden();
-  // "&Ok": the controls into the competition (asks before converting the results).
-  void Toepassen();
+  void Laden() override;
+  // "&Ok": the controls into the competition (asks before converting the results). A
+  // points cell still open is ended first; a refused value keeps the dialog open.
+  bool Toepassen() override;
   // Cancel: the tie-break sequence as it was on opening.
-  void Herstellen();
-
-  // Replaces the advanced tie-break dialog behind "Geavanceerd..." (tests).
-  std::function<void()> Geavanceerd;
-  // Runs just before classes are freed or moved, so that nothing still shows them.
-  std::function<void()> KlassenWijzigen;
-
-  // Shows the dialog modally; the tie-break sequence is restored unless it closed with "&Ok".
-  static void Open(TCompetitie& comp, IGebruiker& gebruiker, const std::function<void(int)>& hulp,
-                   const std::function<void()>& klassenWijzigen, QWidget* ouder);
+  void Annuleren() override;
 
   // Class list. A line's data is the class's position on opening, kNieuw for a new one.
   static constexpr int kNieuw = 21;
@@ -108,15 +99,11 @@ class TClubData : public QDialog {
   QLineEdit* Edit2 = nullptr;
   QLineEdit* Edit3 = nullptr;
   std::array<QRadioButton*, 6> RadioGroup3Items{};
-  QPushButton* OkKnop = nullptr;
-  QPushButton* HelpKnop = nullptr;
-  QPushButton* AnnuleerKnop = nullptr;
-
- signals:
-  void Hulp(int context);
 
  protected:
   bool eventFilter(QObject* o, QEvent* e) override;
+  // F1 asks for the page's own help.
+  int F1Context() const override;
 
  private:
   QWidget* MaakKlassenPagina();
@@ -134,9 +121,9 @@ class TClubData : public QDialog {
   void NettoMethode();
   void OpslagGeklikt();
   void AftrekGewijzigd();
-  void OkGeklikt();
   bool Finishvolgorde() const;
 
+  TContext& ctx_;
   TCompetitie& comp_;
   IGebruiker& gebruiker_;
   std::array<std::uint8_t, 10> tempRek_{};

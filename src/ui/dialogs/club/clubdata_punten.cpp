@@ -11,6 +11,7 @@
 #include <QRadioButton>
 
 #include "ui/dialogs/club/clubdata.h"
+#include "ui/widgets/gebruiker.h"
 #include "ui/widgets/stringgrid.h"
 
 namespace kzo {

@@ -1,6 +1,7 @@
 #include "ui/dialogs/club/rekavan.h"
 
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -11,13 +12,11 @@
 #include <algorithm>
 #include <cstring>
 
-#include "ui/widgets/knoppen.h"
+#include "ui/widgets/gebruiker.h"
 
 namespace kzo {
 
 namespace {
-
-QString T(const char* utf8) { return QString::fromUtf8(utf8); }
 
 constexpr int kAantalMethoden = 10;
 constexpr int kMethodePlaatsen = 2;  // "Aantal 1e, 2e, ... plaatsen": has a parameter
@@ -39,9 +38,9 @@ QString TRekAvan::MethodeTekst(int index) {
 }
 
 TRekAvan::TRekAvan(TClubInfo& club, IGebruiker& gebruiker, QWidget* ouder)
-    : QDialog(ouder), club_(club), gebruiker_(gebruiker) {
-  setWindowTitle(T("Rekenmethode met een gelijk aantal punten"));
-
+    : TDialoog(T("Rekenmethode met een gelijk aantal punten"), Help, ouder),
+      club_(club),
+      gebruiker_(gebruiker) {
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(new QLabel(T("Kies de gehanteerde rekenmethode bij een gelijke klassering:")));
 
@@ -86,18 +85,7 @@ TRekAvan::TRekAvan(TClubInfo& club, IGebruiker& gebruiker, QWidget* ouder)
   warn->addStretch();
   layout->addLayout(warn);
 
-  const TDialoogKnoppen kn = MaakDialoogKnoppen();
-  OkKnop = kn.ok;
-  HelpKnop = kn.help;
-  AnnuleerKnop = kn.annuleer;
-  auto* knoppen = kn.rij;
-  layout->addLayout(knoppen);
-
-  connect(OkKnop, &QPushButton::clicked, this, [this] {
-    if (Toepassen()) accept();
-  });
-  connect(HelpKnop, &QPushButton::clicked, this, [this] { emit Hulp(HelpContext); });
-  connect(AnnuleerKnop, &QPushButton::clicked, this, &QDialog::reject);
+  layout->addWidget(MaakKnoppen());
 }
 
 void TRekAvan::StapGewijzigd(int k) {
@@ -169,14 +157,6 @@ bool TRekAvan::Toepassen() {
   std::memcpy(club_.MethRek, meth, sizeof meth);
   club_.RekWarn = static_cast<std::uint8_t>(WarnSpin->value());
   return true;
-}
-
-bool TRekAvan::Open(TClubInfo& club, IGebruiker& gebruiker, const std::function<void(int)>& hulp,
-                    QWidget* ouder) {
-  TRekAvan d(club, gebruiker, ouder);
-  if (hulp) connect(&d, &TRekAvan::Hulp, &d, hulp);
-  d.Laden();
-  return d.exec() == QDialog::Accepted;
 }
 
 }  // namespace kzo

@@ -1,26 +1,25 @@
 #pragma once
 
-#include <QDialog>
 #include <array>
-#include <functional>
 
 #include "core/records/records.h"
-#include "ui/widgets/gebruiker.h"
+#include "ui/widgets/dialoog.h"
 
 class QComboBox;
 class QLabel;
-class QPushButton;
 class QSpinBox;
 
 namespace kzo {
 
+class IGebruiker;
+
 // "Rekenmethode met een gelijk aantal punten": the sequence of up to five tie-break
 // steps (MethRek) and the step from which a tie is reported (RekWarn).
-class TRekAvan : public QDialog {
+class TRekAvan : public TDialoog {
   Q_OBJECT
 
  public:
-  static constexpr int HelpContext = 580;
+  static constexpr int Help = 580;
   static constexpr int Stappen = 5;
   // A step's parameter is kept in one byte of the file.
   static constexpr int MaxParameter = 255;
@@ -31,27 +30,17 @@ class TRekAvan : public QDialog {
   static QString MethodeTekst(int index);
 
   // The controls from MethRek and RekWarn.
-  void Laden();
+  void Laden() override;
   // MethRek and RekWarn from the controls. Refuses (false, the user is told, nothing
   // changes) a parameter that does not fit its byte.
-  bool Toepassen();
+  bool Toepassen() override;
   // What a choice in step list k (1..5) does to the other controls.
   void StapGewijzigd(int k);
-
-  // Shows the dialog; true when "&Ok" stored the sequence.
-  static bool Open(TClubInfo& club, IGebruiker& gebruiker, const std::function<void(int)>& hulp,
-                   QWidget* ouder);
 
   std::array<QComboBox*, Stappen> StapLijst{};
   std::array<QLabel*, Stappen> StapLabel{};
   std::array<QSpinBox*, Stappen> StapSpin{};
   QSpinBox* WarnSpin = nullptr;
-  QPushButton* OkKnop = nullptr;
-  QPushButton* HelpKnop = nullptr;
-  QPushButton* AnnuleerKnop = nullptr;
-
- signals:
-  void Hulp(int context);
 
  private:
   TClubInfo& club_;

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -16,13 +17,10 @@
 
 #include "core/records/instellingen.h"
 #include "ui/widgets/gebruiker.h"
-#include "ui/widgets/knoppen.h"
 
 namespace kzo {
 
 namespace {
-
-QString T(const char* utf8) { return QString::fromUtf8(utf8); }
 
 // The check boxes under a radio button sit a little to the right of it.
 QHBoxLayout* Ingesprongen(QWidget* w) {
@@ -45,9 +43,13 @@ QString TCalc::NettoRegelTekst(const TClubInfo& club) {
   return t + QStringLiteral(".");
 }
 
-TCalc::TCalc(TCompetitie& comp, QWidget* ouder) : QDialog(ouder), comp_(comp) {
-  setWindowTitle(T("Eindstanden berekenen"));
-
+TCalc::TCalc(TCompetitie& comp, TRekenStaat& staat, char decimaal, TMeldLijst* meldingen,
+             QWidget* ouder)
+    : TDialoog(T("Eindstanden berekenen"), Help, ouder),
+      comp_(comp),
+      staat_(staat),
+      decimaal_(decimaal),
+      meldingen_(meldingen) {
   auto* bereken = new QGroupBox(T("Bereken :"));
   auto* berekenLayout = new QVBoxLayout(bereken);
   BrutoNettoKnop = new QRadioButton(T("&Eindstand met bruto / netto punten"));
@@ -102,11 +104,7 @@ TCalc::TCalc(TCompetitie& comp, QWidget* ouder) : QDialog(ouder), comp_(comp) {
   bm->addWidget(bmLabel);
   bm->addWidget(BMLijst, 1);
 
-  const TDialoogKnoppen kn = MaakDialoogKnoppen();
-  OkKnop = kn.ok;
-  HelpKnop = kn.help;
-  AnnuleerKnop = kn.annuleer;
-  auto* knoppen = kn.rij;
+  QDialogButtonBox* knoppen = MaakKnoppen();
 
   auto* boven = new QHBoxLayout;
   boven->addWidget(bereken, 1);
@@ -114,7 +112,7 @@ TCalc::TCalc(TCompetitie& comp, QWidget* ouder) : QDialog(ouder), comp_(comp) {
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(boven);
   layout->addLayout(bm);
-  layout->addLayout(knoppen);
+  layout->addWidget(knoppen);
   // The net-rule label comes and goes: the dialog keeps its size.
   NettoRegelLabel->setMinimumHeight(NettoRegelLabel->fontMetrics().lineSpacing() * 2);
   QSizePolicy beleid = NettoRegelLabel->sizePolicy();
@@ -136,13 +134,10 @@ TCalc::TCalc(TCompetitie& comp, QWidget* ouder) : QDialog(ouder), comp_(comp) {
     if (!aan) NettoBox->setChecked(true);
     Inschakelen();
   });
-  connect(OkKnop, &QPushButton::clicked, this, &QDialog::accept);
-  connect(HelpKnop, &QPushButton::clicked, this, [this] { emit Hulp(HelpContext); });
-  connect(AnnuleerKnop, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void TCalc::Laden(int eindOptie) {
-  const TEindKeuze k = EindKeuzeVan(eindOptie);
+void TCalc::Laden() {
+  const TEindKeuze k = EindKeuzeVan(staat_.EindOptie);
   {
     // The rules run once, after all controls are set.
     QObject* const knoppen[] = {BrutoNettoKnop, GemiddeldeKnop,  NettoBox,
@@ -194,20 +189,8 @@ TEindKeuze TCalc::Keuze() const {
   return k;
 }
 
-void TCalc::Toepassen(TRekenStaat& staat, char decimaal, TMeldLijst* meldingen) {
-  BerekenEindstanden(comp_, staat, Keuze(), NettoSpin->value(), decimaal, meldingen);
-}
-
-bool TCalc::Open(TCompetitie& comp, TRekenStaat& staat, char decimaal, TMeldLijst* meldingen,
-                 const std::function<void(int)>& hulp, QWidget* ouder,
-                 const std::function<bool(TCalc&)>& tonen) {
-  TCalc d(comp, ouder);
-  if (hulp) connect(&d, &TCalc::Hulp, &d, hulp);
-  d.Laden(staat.EindOptie);
-  const bool ok = tonen ? tonen(d) : d.exec() == QDialog::Accepted;
-  if (!ok) return false;
-  d.Toepassen(staat, decimaal, meldingen);
-  return true;
+void TCalc::Afronden() {
+  BerekenEindstanden(comp_, staat_, Keuze(), NettoSpin->value(), decimaal_, meldingen_);
 }
 
 }  // namespace kzo

@@ -1,17 +1,14 @@
 #pragma once
 
-#include <QDialog>
-#include <functional>
-
 #include "core/model/competitie.h"
 #include "core/scoring/eindstand.h"
 #include "core/scoring/rekencontext.h"
+#include "ui/widgets/dialoog.h"
 
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
-class QPushButton;
 class QRadioButton;
 class QSpinBox;
 
@@ -20,31 +17,25 @@ namespace kzo {
 class TMeldLijst;
 
 // "Eindstanden berekenen": chooses what the final standings show and for which
-// classes, then has them computed. Loading the controls and computing are separate
-// steps, so both can be used without showing the dialog.
-class TCalc : public QDialog {
+// classes, then has them computed into the computation state; tie lines go to
+// meldingen when it is set.
+class TCalc : public TDialoog {
   Q_OBJECT
 
  public:
-  static constexpr int HelpContext = 310;
+  static constexpr int Help = 310;
 
-  TCalc(TCompetitie& comp, QWidget* ouder = nullptr);
+  TCalc(TCompetitie& comp, TRekenStaat& staat, char decimaal, TMeldLijst* meldingen,
+        QWidget* ouder = nullptr);
 
   // The controls from the option word of the last run and the active class.
-  void Laden(int eindOptie);
+  void Laden() override;
   // The choices the controls show now.
   TEindKeuze Keuze() const;
-  // OK: EindOptie rebuilt into staat, the computed columns appended and the classes
-  // sorted; tie lines go to meldingen when it is set.
-  void Toepassen(TRekenStaat& staat, char decimaal, TMeldLijst* meldingen);
+  // After "&Ok": EindOptie rebuilt, the computed columns appended, the classes sorted.
+  void Afronden() override;
   // The enabling rules; run on every click of the radio buttons and total boxes.
   void Inschakelen();
-
-  // Runs the dialog; true when "&Ok" computed the standings. tonen replaces the modal
-  // run when set (it returns whether the dialog was accepted).
-  static bool Open(TCompetitie& comp, TRekenStaat& staat, char decimaal, TMeldLijst* meldingen,
-                   const std::function<void(int)>& hulp, QWidget* ouder,
-                   const std::function<bool(TCalc&)>& tonen = {});
 
   static QString AantalTekst(int n);
   static QString NettoRegelTekst(const TClubInfo& club);
@@ -62,15 +53,12 @@ class TCalc : public QDialog {
   QGroupBox* NettoGroep = nullptr;            // "Netto berekening"
   QLabel* AantalLabel = nullptr;
   QSpinBox* NettoSpin = nullptr;
-  QPushButton* OkKnop = nullptr;
-  QPushButton* HelpKnop = nullptr;
-  QPushButton* AnnuleerKnop = nullptr;
-
- signals:
-  void Hulp(int context);
 
  private:
   TCompetitie& comp_;
+  TRekenStaat& staat_;
+  char decimaal_;
+  TMeldLijst* meldingen_;
 };
 
 }  // namespace kzo

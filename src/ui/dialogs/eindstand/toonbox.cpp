@@ -1,10 +1,9 @@
 #include "ui/dialogs/eindstand/toonbox.h"
 
 #include <QApplication>
-#include <QHBoxLayout>
+#include <QDialogButtonBox>
 #include <QListWidget>
 #include <QPainter>
-#include <QPushButton>
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
 #include <QTextOption>
@@ -12,13 +11,11 @@
 #include <algorithm>
 
 #include "core/records/punten.h"
-#include "ui/widgets/gebruiker.h"
+#include "ui/widgets/context.h"
 
 namespace kzo {
 
 namespace {
-
-QString T(const char* utf8) { return QString::fromUtf8(utf8); }
 
 constexpr auto npos = std::string::npos;
 
@@ -65,28 +62,19 @@ class TTabDelegate : public QStyledItemDelegate {
 
 }  // namespace
 
-TToonBox::TToonBox(TCompetitie& comp, QWidget* ouder) : QDialog(ouder), comp_(comp) {
-  setWindowTitle(T("Gevonden fouten"));
+TToonBox::TToonBox(TContext& ctx, QWidget* ouder)
+    : TDialoog(T("Gevonden fouten"), HelpNormaal, ouder), ctx_(ctx) {
   ListBox1 = new QListWidget;
   ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
   ListBox1->setItemDelegate(new TTabDelegate(ListBox1));
-  OkKnop = new QPushButton(T("&Ok"));
-  HelpKnop = new QPushButton(T("&Help"));
-  OkKnop->setDefault(true);
-  auto* knoppen = new QHBoxLayout;
-  knoppen->addStretch();
-  knoppen->addWidget(OkKnop);
-  knoppen->addWidget(HelpKnop);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(ListBox1, 1);
-  layout->addLayout(knoppen);
+  layout->addWidget(MaakKnoppen(KnopOk | KnopHelp));
   resize(420, 300);
 
   // A click, or the arrow keys moving through the lines.
   connect(ListBox1, &QListWidget::itemClicked, this, [this] { ListBox1Click(); });
   connect(ListBox1, &QListWidget::currentRowChanged, this, [this] { ListBox1Click(); });
-  connect(OkKnop, &QPushButton::clicked, this, &QDialog::accept);
-  connect(HelpKnop, &QPushButton::clicked, this, [this] { emit Hulp(HelpContext()); });
 }
 
 int TToonBox::GetalNa(std::string_view tekst, std::size_t pos) {
@@ -126,10 +114,7 @@ void TToonBox::ZetModus(bool normaal) {
 }
 
 void TToonBox::Toon() {
-  if (Tonen)
-    Tonen(*this);
-  else
-    exec();
+  ctx_.Open(*this);
   // The lines were for this one showing.
   const QSignalBlocker stil(ListBox1);
   ListBox1->clear();
@@ -164,9 +149,9 @@ void TToonBox::ListBox1Click() {
 }
 
 void TToonBox::KlikNormaal(const TMeldLijst::TRegel& regel) {
-  const TKlasse* k = comp_.Actief();
-  if (!k || !NaarCel) return;
-  const TClubInfo& club = comp_.Club;
+  const TKlasse* k = ctx_.Competitie().Actief();
+  if (!k) return;
+  const TClubInfo& club = ctx_.Competitie().Club;
   const std::string& t = regel.Tekst;
   const int d = regel.Data;
   const int col = d > 0 ? k->UitslKolom(d) : k->SG.Col;
@@ -199,18 +184,18 @@ void TToonBox::KlikNormaal(const TMeldLijst::TRegel& regel) {
       }
     }
   }
-  NaarCel(col, row);
+  ctx_.KiesCel(col, row);
 }
 
 void TToonBox::KlikGelijken(const TMeldLijst::TRegel& regel) {
   const int d = regel.Data;
-  if (d >= 0 && d < static_cast<int>(comp_.Tabs.size()) && NaarKlasse) NaarKlasse(d);
+  if (d >= 0 && d < static_cast<int>(ctx_.Competitie().Tabs.size())) ctx_.KiesKlasse(d);
   // The last row of the tie, read in full: row 125 is not row 12.
   const std::size_t tm = regel.Tekst.find("t/m");
   if (tm == npos) return;
   const int row = GetalNa(regel.Tekst, tm + 4);
-  const TKlasse* k = comp_.Actief();
-  if (k && NaarCel && row > 0) NaarCel(k->SG.ColCount() - 1, row);
+  const TKlasse* k = ctx_.Competitie().Actief();
+  if (k && row > 0) ctx_.KiesCel(k->SG.ColCount() - 1, row);
 }
 
 }  // namespace kzo

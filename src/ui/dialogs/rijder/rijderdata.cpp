@@ -17,13 +17,12 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "ui/widgets/gebruiker.h"
+#include "ui/widgets/context.h"
+#include "ui/widgets/tekst.h"
 
 namespace kzo {
 
 namespace {
-
-QString T(const char* utf8) { return QString::fromUtf8(utf8); }
 
 enum class TPlaatje {
   Toevoegen,
@@ -123,8 +122,8 @@ QIcon Plaatje(TPlaatje soort) {
 
 }  // namespace
 
-TRijderData::TRijderData(TCompetitie& comp, TRijderDataGrid grid, QWidget* ouder)
-    : QWidget(ouder, Qt::Window | Qt::WindowStaysOnTopHint), comp_(comp), grid_(std::move(grid)) {
+TRijderData::TRijderData(TContext& ctx, QWidget* ouder)
+    : QWidget(ouder, Qt::Window | Qt::WindowStaysOnTopHint), ctx_(ctx), comp_(ctx.Competitie()) {
   setWindowTitle(T("Rijdergegevens"));
   setObjectName(QStringLiteral("RijderData"));
 
@@ -215,7 +214,7 @@ void TRijderData::ZetVeldnamen() {
 }
 
 void TRijderData::Open() {
-  SetTekst(grid_.Rij ? grid_.Rij() : 0);
+  SetTekst(GridRij());
   ZetVeldnamen();
   show();
   raise();
@@ -224,7 +223,7 @@ void TRijderData::Open() {
 
 TRijder* TRijderData::GetoondeRijder(int* rij) const {
   // Only a rider still in the active class: rows move, and classes come and go.
-  if (!rijder_ || !klasse_ || !grid_.Klasse || grid_.Klasse() != klasse_) return nullptr;
+  if (!rijder_ || !klasse_ || ctx_.Klasse() != klasse_) return nullptr;
   const bool bestaat = std::any_of(comp_.Tabs.begin(), comp_.Tabs.end(),
                                    [this](const auto& k) { return k.get() == klasse_; });
   if (!bestaat) return nullptr;
@@ -236,6 +235,11 @@ TRijder* TRijderData::GetoondeRijder(int* rij) const {
   return nullptr;
 }
 
+int TRijderData::GridRij() const {
+  const TKlasse* k = ctx_.Klasse();
+  return k ? k->SG.Row : 0;
+}
+
 int TRijderData::Getoond() const {
   int r = 0;
   return GetoondeRijder(&r) ? r : 0;
@@ -245,7 +249,7 @@ void TRijderData::SetTekst(int RecNr) {
   // Not while the fields are being stored (a message box runs its own event loop).
   if (bezig_) return;
   if (isVisible()) SafeTekst();
-  klasse_ = grid_.Klasse ? grid_.Klasse() : nullptr;
+  klasse_ = ctx_.Klasse();
   rijder_ = klasse_ ? klasse_->Rijder(RecNr) : nullptr;
   const TRijderInfo leeg{};
   const TRijderInfo& r = rijder_ ? rijder_->Rijder : leeg;
@@ -278,30 +282,30 @@ bool TRijderData::SafeTekst() {
   auto klaar = [&] {
     if (gewijzigd) {
       comp_.MarkeerGewijzigd();
-      if (grid_.Gewijzigd) grid_.Gewijzigd();
+      ctx_.MeldGewijzigd();
     }
-    if (grid_.Herteken) grid_.Herteken();
+    ctx_.MeldKlasseGewijzigd();
   };
   if (Edit1->isModified()) {
     gewijzigd = true;
     Edit1->setModified(false);
     rd->SetVeld(S(Edit1->text()), VeldNaam, 0, club);
-    if (grid_.KolomVerbreden) grid_.KolomVerbreden(VeldNaam);
+    ctx_.MeldKolomTekst(VeldNaam);
     // The name stays even when another rider has it.
-    if (grid_.ControleerUniek && !grid_.ControleerUniek(Q(rd->Rijder.Naam.Get()), VeldNaam, rij))
+    if (!ControleerUniek(ctx_, Q(rd->Rijder.Naam.Get()), VeldNaam, rij))
       Edit1->setFocus(Qt::OtherFocusReason);
   }
   if (Edit2->isModified()) {
     gewijzigd = true;
     Edit2->setModified(false);
-    if (grid_.ControleerUniek && !grid_.ControleerUniek(Edit2->text(), VeldStartnr, rij)) {
+    if (!ControleerUniek(ctx_, Edit2->text(), VeldStartnr, rij)) {
       // Refused: the fields after it wait for the next call.
       if (Edit2->isVisible()) Edit2->setFocus(Qt::OtherFocusReason);
       klaar();
       return false;
     }
     rd->SetVeld(S(Edit2->text()), VeldStartnr, 0, club);
-    if (grid_.KolomVerbreden) grid_.KolomVerbreden(VeldStartnr);
+    ctx_.MeldKolomTekst(VeldStartnr);
   }
   QLineEdit* vrij[3] = {Edit3, Edit4, Edit5};
   for (int i = 0; i < 3; ++i) {
@@ -309,7 +313,7 @@ bool TRijderData::SafeTekst() {
     gewijzigd = true;
     vrij[i]->setModified(false);
     rd->SetVeld(S(vrij[i]->text()), VeldExtra1 + i, 0, club);
-    if (grid_.KolomVerbreden) grid_.KolomVerbreden(VeldExtra1 + i);
+    ctx_.MeldKolomTekst(VeldExtra1 + i);
   }
   const std::uint8_t optie = static_cast<std::uint8_t>((rd->Rijder.Optie & ~RijderBM) |
                                                        (CheckBox1->isChecked() ? RijderBM : 0));
@@ -338,33 +342,33 @@ void TRijderData::Sluiten() {
 
 void TRijderData::NaarRij(int rij) {
   if (!SafeTekst()) return;
-  const TKlasse* k = grid_.Klasse ? grid_.Klasse() : nullptr;
+  const TKlasse* k = ctx_.Klasse();
   if (!k || k->SG.RowCount() < 2) return;
   rij = std::clamp(rij, 1, k->SG.RowCount() - 1);
-  if (grid_.NaarRij) grid_.NaarRij(rij);
+  ctx_.KiesCel(k->SG.Col, rij);
   // The grid's own select-cell handling normally did this already.
-  SetTekst(grid_.Rij ? grid_.Rij() : rij);
+  SetTekst(GridRij());
 }
 
 void TRijderData::Eerste() { NaarRij(1); }
-void TRijderData::Vorige() { NaarRij(grid_.Rij ? grid_.Rij() - 1 : 1); }
-void TRijderData::Volgende() { NaarRij(grid_.Rij ? grid_.Rij() + 1 : 1); }
+void TRijderData::Vorige() { NaarRij(GridRij() - 1); }
+void TRijderData::Volgende() { NaarRij(GridRij() + 1); }
 void TRijderData::Laatste() {
-  const TKlasse* k = grid_.Klasse ? grid_.Klasse() : nullptr;
+  const TKlasse* k = ctx_.Klasse();
   NaarRij(k ? k->SG.RowCount() - 1 : 1);
 }
 
 bool TRijderData::Toevoegen() {
   if (!SafeTekst()) return false;
-  TKlasse* k = grid_.Klasse ? grid_.Klasse() : nullptr;
+  TKlasse* k = ctx_.Klasse();
   if (!k) return false;
   const int rij = NieuweRijderRij(*k, comp_.Club.IDCounter);
   if (rij < 0) {
     emit Vol();
     return false;
   }
-  if (grid_.Vernieuw) grid_.Vernieuw();
-  if (grid_.NaarRij) grid_.NaarRij(rij);
+  ctx_.MeldKlasseGewijzigd();
+  ctx_.KiesCel(k->SG.Col, rij);
   SetTekst(rij);
   Edit1->setFocus(Qt::OtherFocusReason);
   return true;
@@ -401,7 +405,7 @@ bool TRijderData::Toets(QKeyEvent* e) {
       focusNextChild();
       return true;
     case Qt::Key_Escape:
-      if (SafeTekst() && grid_.GridFocus) grid_.GridFocus();
+      if (SafeTekst()) ctx_.GeefGridFocus();
       return true;
     default:
       return false;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QWidget>
-#include <functional>
 
 #include "core/model/competitie.h"
 
@@ -13,29 +12,18 @@ class QToolButton;
 
 namespace kzo {
 
-// What the rider data window needs of the class grid it follows. The grid lives in the
-// main window, above this layer.
-struct TRijderDataGrid {
-  std::function<TKlasse*()> Klasse;  // the active class, or none
-  std::function<int()> Rij;          // the grid's current row
-  std::function<void(int)> NaarRij;  // moves the grid's cursor to a row
-  std::function<void()> Vernieuw;    // after rows were added: sizes and repaint
-  std::function<void()> Herteken;    // repaint only
-  std::function<bool(const QString&, int, int)> ControleerUniek;  // text, kind, row to skip
-  std::function<void(int)> KolomVerbreden;                        // kind
-  std::function<void()> GridFocus;
-  std::function<void()> Gewijzigd;  // the modified flag was set
-};
+class TContext;
 
 // "Rijdergegevens": the modeless window that shows and edits the rider of the grid's
-// current row. Created once, hidden; it keeps following the grid's cursor while it shows.
+// current row. Created once, hidden; it keeps following the grid's cursor while it shows,
+// and moves it through the context.
 class TRijderData : public QWidget {
   Q_OBJECT
 
  public:
   static constexpr int HelpContext = 210;
 
-  TRijderData(TCompetitie& comp, TRijderDataGrid grid, QWidget* ouder = nullptr);
+  explicit TRijderData(TContext& ctx, QWidget* ouder = nullptr);
 
   // Fills the window from the grid's current row, sets the field captions and shows it.
   void Open();
@@ -97,10 +85,12 @@ class TRijderData : public QWidget {
   void NaarRij(int rij);
   TRijder* GetoondeRijder(int* rij = nullptr) const;
   void ZetVeldnamen();
+  // The grid's current row in the class shown, 0 without one.
+  int GridRij() const;
   void Losmaken();
 
+  TContext& ctx_;
   TCompetitie& comp_;
-  TRijderDataGrid grid_;
   TKlasse* klasse_ = nullptr;  // the class and rider the fields belong to
   TRijder* rijder_ = nullptr;
   int tag_ = 1;

@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -12,19 +13,20 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "ui/widgets/knoppen.h"
+#include "ui/widgets/gebruiker.h"
 
 namespace kzo {
 
-namespace {
+namespace {}  // namespace
 
-QString T(const char* utf8) { return QString::fromUtf8(utf8); }
-
-}  // namespace
-
-TTekstUit::TTekstUit(TCompetitie& comp, IGebruiker& gebruiker, QWidget* ouder)
-    : QDialog(ouder), comp_(comp), gebruiker_(gebruiker) {
-  setWindowTitle(T("Uitvoer tekst / HTML bestand"));
+TTekstUit::TTekstUit(TCompetitie& comp, IGebruiker& gebruiker, TTekstUitOpties& onthouden,
+                     const QString& map, char decimaal, QWidget* ouder)
+    : TDialoog(T("Uitvoer tekst / HTML bestand"), Help, ouder),
+      comp_(comp),
+      gebruiker_(gebruiker),
+      onthouden_(onthouden),
+      map_(map),
+      decimaal_(decimaal) {
   BouwOp();
 }
 
@@ -119,12 +121,6 @@ void TTekstUit::BouwOp() {
   groep({HuidigeKlasse, AlleKlassen, SelectieKlassen});
   groep({Tabteken, Puntkomma, ElkVeldRegel, Karakter});
 
-  const TDialoogKnoppen kn = MaakDialoogKnoppen();
-  OkKnop = kn.ok;
-  HelpKnop = kn.help;
-  AnnuleerKnop = kn.annuleer;
-  auto* knoppen = kn.rij;
-
   auto* links = new QVBoxLayout;
   links->addWidget(type);
   links->addWidget(klassen, 1);
@@ -139,7 +135,7 @@ void TTekstUit::BouwOp() {
   kolommen->addLayout(rechts, 1);
   auto* laag = new QVBoxLayout(this);
   laag->addLayout(kolommen);
-  laag->addLayout(knoppen);
+  laag->addWidget(MaakKnoppen());
 
   for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{
            Tekstbestand, HtmlBestand, Uitslagen, LeegPrint, EenVeld, Tabteken, Puntkomma,
@@ -149,9 +145,6 @@ void TTekstUit::BouwOp() {
     connect(b, &QAbstractButton::toggled, this, [this](bool aan) {
       if (aan) KlassenKeuze();
     });
-  connect(OkKnop, &QPushButton::clicked, this, &QDialog::accept);
-  connect(HelpKnop, &QPushButton::clicked, this, [this] { emit Hulp(HelpContext); });
-  connect(AnnuleerKnop, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void TTekstUit::ZetStaat() {
@@ -179,7 +172,7 @@ void TTekstUit::KlassenKeuze() {
   }
 }
 
-void TTekstUit::Laden(const TTekstUitOpties& onthouden) {
+void TTekstUit::Laden() {
   CheckListBox1->clear();
   for (int t = 0; t < static_cast<int>(comp_.Tabs.size()); ++t) {
     const TKlasse* k = comp_.Tabs[static_cast<std::size_t>(t)].get();
@@ -195,7 +188,7 @@ void TTekstUit::Laden(const TTekstUitOpties& onthouden) {
   Bruto->setEnabled(totalen.Bruto);
   for (QCheckBox* c : {Totaal, AantalUitslagen, Gemiddelde}) c->setEnabled(totalen.Gemiddelde);
 
-  const TTekstUitOpties o = OptiesBijOpenen(comp_, onthouden);
+  const TTekstUitOpties o = OptiesBijOpenen(comp_, onthouden_);
   (o.Html() ? HtmlBestand : Tekstbestand)->setChecked(true);
   (o.A(UitAAlleKlassen)       ? AlleKlassen
    : o.A(UitASelectieKlassen) ? SelectieKlassen
@@ -285,16 +278,10 @@ bool TTekstUit::Uitvoeren(const TTekstUitOpties& o, const QString& map, char dec
   return false;
 }
 
-bool TTekstUit::Open(TCompetitie& comp, IGebruiker& gebruiker, TTekstUitOpties& onthouden,
-                     const QString& map, char decimaal, const std::function<void(int)>& hulp,
-                     QWidget* ouder) {
-  TTekstUit d(comp, gebruiker, ouder);
-  if (hulp) connect(&d, &TTekstUit::Hulp, &d, hulp);
-  d.Laden(onthouden);
-  if (d.exec() != QDialog::Accepted) return false;
-  const TTekstUitOpties o = d.Opties();
-  onthouden = OptiesOnthouden(o);
-  return d.Uitvoeren(o, map, decimaal);
+void TTekstUit::Afronden() {
+  const TTekstUitOpties o = Opties();
+  onthouden_ = OptiesOnthouden(o);
+  Uitvoeren(o, map_, decimaal_);
 }
 
 }  // namespace kzo

@@ -1,46 +1,43 @@
 #pragma once
 
-#include <QDialog>
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <utility>
 
 #include "core/model/competitie.h"
 #include "output/tekstuitvoer.h"
-#include "ui/widgets/gebruiker.h"
+#include "ui/widgets/dialoog.h"
 
 class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
-class QPushButton;
 class QRadioButton;
 
 namespace kzo {
 
+class IGebruiker;
+
 // "Uitvoer tekst / HTML bestand": writes class grids to a text or HTML file through the
-// export writers. Loading the controls, reading them back and writing the file are
-// separate steps, so they can be used without showing the dialog.
-class TTekstUit : public QDialog {
+// export writers. On "&Ok" the choices are remembered in onthouden for the next time
+// and the file is written, in the folder map to start with.
+class TTekstUit : public TDialoog {
   Q_OBJECT
 
  public:
-  static constexpr int HelpContext = 60;
+  static constexpr int Help = 60;
 
-  TTekstUit(TCompetitie& comp, IGebruiker& gebruiker, QWidget* ouder = nullptr);
+  TTekstUit(TCompetitie& comp, IGebruiker& gebruiker, TTekstUitOpties& onthouden,
+            const QString& map, char decimaal, QWidget* ouder = nullptr);
 
   // The controls from the competition and the choices remembered from an earlier "&Ok".
-  void Laden(const TTekstUitOpties& onthouden);
+  void Laden() override;
   // The choices the controls show, with the checked classes and the rider subset.
   TTekstUitOpties Opties() const;
   // The save dialog, then the file. False when nothing was written.
   bool Uitvoeren(const TTekstUitOpties& o, const QString& map, char decimaal);
-
-  // Shows the dialog; on "&Ok" remembers the choices in onthouden and exports.
-  static bool Open(TCompetitie& comp, IGebruiker& gebruiker, TTekstUitOpties& onthouden,
-                   const QString& map, char decimaal, const std::function<void(int)>& hulp,
-                   QWidget* ouder);
+  // After "&Ok": the choices remembered, the file written.
+  void Afronden() override;
 
   static QString Filter();
 
@@ -80,13 +77,6 @@ class TTekstUit : public QDialog {
   QRadioButton* Karakter = nullptr;
   QLineEdit* KarakterTekst = nullptr;
 
-  QPushButton* OkKnop = nullptr;
-  QPushButton* HelpKnop = nullptr;
-  QPushButton* AnnuleerKnop = nullptr;
-
- signals:
-  void Hulp(int context);
-
  private:
   // Each check box with its bit in the second flag word.
   std::array<std::pair<QCheckBox*, std::uint16_t>, 14> Vakjes() const;
@@ -96,6 +86,9 @@ class TTekstUit : public QDialog {
 
   TCompetitie& comp_;
   IGebruiker& gebruiker_;
+  TTekstUitOpties& onthouden_;
+  QString map_;
+  char decimaal_;
 };
 
 }  // namespace kzo

@@ -3,9 +3,24 @@
 #include <QFileInfo>
 
 #include "core/file/bestand.h"
-#include "ui/main/venster/mainform.h"
+#include "ui/main/commando/commando.h"
+#include "ui/widgets/context.h"
+#include "ui/widgets/gebruiker.h"
 
 namespace kzo {
+
+TBestandCommando::TBestandCommando(TContext& ctx, QObject* ouder) : QObject(ouder), ctx_(ctx) {}
+
+void TBestandCommando::Registreer(TCommando& c) {
+  c.Registreer(actie::Openen, this, [this] { Openen(); });
+  c.Registreer(actie::Bewaren, this, [this] { Bewaren(); });
+  c.Registreer(actie::Bewaar, this, [this] { Bewaren(); });
+  c.Registreer(actie::BewaarAls, this, [this] {
+    ctx_.SluitBewerking();
+    ctx_.VerwijderEindstanden();
+    BewaarAls();
+  });
+}
 
 QString TBestandCommando::Filter() {
   // Both cases: on most file systems outside Windows the pattern is case-sensitive.
@@ -20,48 +35,48 @@ QString TBestandCommando::VersieVraag() {
 
 void TBestandCommando::OnthoudMap(const QString& bestand) {
   // The next dialog starts in the folder last used.
-  f_.BeginMap = QFileInfo(bestand).absolutePath();
+  ctx_.ZetBeginMap(QFileInfo(bestand).absolutePath());
 }
 
 bool TBestandCommando::Laden(const QString& naam) {
-  TCompetitie& comp = f_.Competitie();
   // The modeless windows let go of the classes that are about to be freed.
-  f_.DialoogVoorbereiden();
-  const TLaadUitslag r = BestandLaden(comp, S(naam), f_.Bestanden(), f_.Instellingen());
+  ctx_.DialoogVoorbereiden();
+  const TLaadUitslag r =
+      BestandLaden(ctx_.Competitie(), S(naam), ctx_.Bestanden(), ctx_.Instellingen());
   if (!r.ok && r.melding == 0) return false;
-  f_.ToonCompetitie();
-  if (r.melding != 0) f_.Gebruiker().Melding(r.melding);
+  ctx_.MeldCompetitieVervangen();
+  if (r.melding != 0) ctx_.Gebruiker().Melding(r.melding);
   return r.ok;
 }
 
 void TBestandCommando::Openen() {
-  f_.SluitBewerking();
-  const auto naam = f_.Gebruiker().OpenBestand(QStringLiteral("Openen"), f_.BeginMap, Filter());
+  ctx_.SluitBewerking();
+  const auto naam =
+      ctx_.Gebruiker().OpenBestand(QStringLiteral("Openen"), ctx_.BeginMap(), Filter());
   if (!naam) return;
   OnthoudMap(*naam);
-  if (!f_.VraagBewaren()) return;
-  f_.KiesTab(0);
-  f_.TabControl1Change();
+  if (!VraagBewaren()) return;
+  ctx_.KiesKlasse(0);
   Laden(*naam);
 }
 
 bool TBestandCommando::Bewaren() {
-  f_.SluitBewerking();
+  ctx_.SluitBewerking();
   // A file never holds computed columns or marked results.
-  f_.VerwijderEindstanden();
-  TCompetitie& comp = f_.Competitie();
+  ctx_.VerwijderEindstanden();
+  TCompetitie& comp = ctx_.Competitie();
   if (comp.Bestandsnaam.empty()) return BewaarAls();
   if (!(comp.Club.versie & kVersie99) &&
-      f_.Gebruiker().Vraag(VersieVraag(), IGebruiker::Knoppen::JaNee) != IGebruiker::Antwoord::Ja)
+      ctx_.Gebruiker().Vraag(VersieVraag(), IGebruiker::Knoppen::JaNee) != IGebruiker::Antwoord::Ja)
     return false;
   return Bewaar(comp.Bestandsnaam);
 }
 
 bool TBestandCommando::BewaarAls() {
-  TCompetitie& comp = f_.Competitie();
+  TCompetitie& comp = ctx_.Competitie();
   const auto gekozen =
-      f_.Gebruiker().BewaarBestand(QStringLiteral("Bewaar als"), f_.BeginMap, Filter(),
-                                   QStringLiteral("kzo"), Q(comp.Bestandsnaam));
+      ctx_.Gebruiker().BewaarBestand(QStringLiteral("Bewaar als"), ctx_.BeginMap(), Filter(),
+                                     QStringLiteral("kzo"), Q(comp.Bestandsnaam));
   if (!gekozen) return false;
   OnthoudMap(*gekozen);
   const auto naam = BewaarAlsNaam(S(*gekozen));
@@ -69,19 +84,41 @@ bool TBestandCommando::BewaarAls() {
   return Bewaar(*naam);
 }
 
+bool TBestandCommando::VraagBewaren() {
+  if (!ctx_.Competitie().IsGewijzigd()) return true;
+  switch (ctx_.Gebruiker().Vraag(QStringLiteral("Gegevens zijn nog niet bewaard, Bewaren ?"),
+                                 IGebruiker::Knoppen::JaNeeAnnuleren)) {
+    case IGebruiker::Antwoord::Ja:
+      // Only a save that really happened lets the competition go.
+      Bewaren();
+      return !ctx_.Competitie().IsGewijzigd();
+    case IGebruiker::Antwoord::Nee:
+      return true;
+    default:
+      return false;
+  }
+}
+
+void TBestandCommando::Sluiten() {
+  ctx_.DialoogVoorbereiden();
+  ctx_.SluitBewerking(true);
+  ctx_.LaatKlassenLos();
+  BestandSluiten(ctx_.Competitie());
+  ctx_.MeldCompetitieVervangen();
+}
+
 Tletter TBestandCommando::Lettertype() {
-  TCompetitie& comp = f_.Competitie();
+  TCompetitie& comp = ctx_.Competitie();
   if (const TKlasse* k = comp.Actief()) return k->SG.Font;
   return comp.Club.Lettertype;
 }
 
 bool TBestandCommando::Bewaar(const std::string& naam) {
-  TCompetitie& comp = f_.Competitie();
-  const TFout fout =
-      BestandBewaren(comp, naam, Lettertype(), f_.Klok(), f_.Bestanden(), f_.Instellingen());
-  f_.WerkGewijzigdBij();
+  const TFout fout = BestandBewaren(ctx_.Competitie(), naam, Lettertype(), ctx_.Klok(),
+                                    ctx_.Bestanden(), ctx_.Instellingen());
+  ctx_.MeldGewijzigd();
   if (fout) {
-    f_.Gebruiker().Fout(QStringLiteral("Het bestand is niet bewaard:\n%1").arg(Q(*fout)));
+    ctx_.Gebruiker().Fout(QStringLiteral("Het bestand is niet bewaard:\n%1").arg(Q(*fout)));
     return false;
   }
   return true;

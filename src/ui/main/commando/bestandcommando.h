@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 #include <string>
 
@@ -7,13 +8,18 @@
 
 namespace kzo {
 
-class TMainForm;
+class TCommando;
+class TContext;
 
-// The main window's file commands: "&Openen …", "&Bewaren"/"&Bewaar", "B&ewaar als …",
-// and opening a named file at start-up.
-class TBestandCommando {
+// The file commands: "&Openen …", "&Bewaren"/"&Bewaar", "B&ewaar als …", opening a named
+// file at start-up, the question to save before the competition goes, and closing it.
+class TBestandCommando : public QObject {
+  Q_OBJECT
+
  public:
-  explicit TBestandCommando(TMainForm& venster) : f_(venster) {}
+  TBestandCommando(TContext& ctx, QObject* ouder);
+
+  void Registreer(TCommando& c);
 
   // Opens a competition file and shows it. A name that is no competition file, or a
   // file that is not there, changes nothing; a damaged file gets its message.
@@ -22,6 +28,11 @@ class TBestandCommando {
   // True when the competition was saved.
   bool Bewaren();
   bool BewaarAls();
+  // "Gegevens zijn nog niet bewaard, Bewaren ?" when modified; true when the competition
+  // may go (saved, or the user said no).
+  bool VraagBewaren();
+  // Back to no competition: one "?" tab.
+  void Sluiten();
 
   static QString Filter();
   static QString VersieVraag();
@@ -31,7 +42,7 @@ class TBestandCommando {
   Tletter Lettertype();
   void OnthoudMap(const QString& bestand);
 
-  TMainForm& f_;
+  TContext& ctx_;
 };
 
 }  // namespace kzo

@@ -1,62 +1,56 @@
 #include "ui/main/commando/clubcommando.h"
 
-#include <QTabBar>
-#include <algorithm>
-
 #include "core/file/bestand.h"
 #include "ui/dialogs/club/clubdata.h"
 #include "ui/dialogs/club/newfile.h"
-#include "ui/main/grid/klassegrid.h"
-#include "ui/main/venster/mainform.h"
+#include "ui/main/commando/bestandcommando.h"
+#include "ui/main/commando/commando.h"
+#include "ui/widgets/context.h"
 
 namespace kzo {
 
-TClubCommando::TClubCommando(TMainForm& venster)
-    : ToonDialoog([](QDialog& d) { return d.exec(); }), f_(venster) {}
+TClubCommando::TClubCommando(TContext& ctx, TBestandCommando& bestand, QObject* ouder)
+    : QObject(ouder), ctx_(ctx), bestand_(bestand) {}
+
+void TClubCommando::Registreer(TCommando& c) {
+  c.Registreer(actie::Nieuw, this, [this] { Nieuw(); });
+  c.Registreer(actie::ClubGegevens, this, [this] { ClubGegevens(); });
+}
 
 void TClubCommando::ClubGegevens() {
-  f_.DialoogVoorbereiden();
-  if (f_.TabControl1()->currentIndex() > 0) {
-    f_.KiesTab(0);
-    f_.TabControl1Change();
-  }
-  f_.SluitBewerking(true);
+  ctx_.DialoogVoorbereiden();
+  if (ctx_.Competitie().ActieveTab > 0) ctx_.KiesKlasse(0);
+  ctx_.SluitBewerking(true);
   ClubDialoog();
 }
 
 void TClubCommando::ClubDialoog() {
-  TCompetitie& comp = f_.Competitie();
-  TClubData d(comp, f_.Gebruiker(), &f_);
-  QObject::connect(&d, &TClubData::Hulp, &f_, [this](int c) { f_.Hulp(c); });
-  // The grid lets go of its class before classes are freed or moved.
-  d.KlassenWijzigen = [this] { f_.Grid().ToonKlasse(nullptr); };
-  d.Laden();
-  if (ToonDialoog(d) != QDialog::Accepted) d.Herstellen();
+  TClubData d(ctx_, ctx_.Venster());
+  ctx_.Open(d);
   // Whatever the outcome: the first class again.
-  comp.ActieveTab = 0;
-  f_.ToonCompetitie();
+  ctx_.Competitie().ActieveTab = 0;
+  ctx_.MeldCompetitieVervangen();
 }
 
 void TClubCommando::Nieuw() {
-  f_.SluitBewerking();
-  if (!f_.VraagBewaren()) return;
-  f_.DialoogVoorbereiden();
-  TCompetitie& comp = f_.Competitie();
+  ctx_.SluitBewerking();
+  if (!bestand_.VraagBewaren()) return;
+  ctx_.DialoogVoorbereiden();
+  TCompetitie& comp = ctx_.Competitie();
   int keuze = TNewFile::GeheelNieuw;
   if (comp.AantalKlassen() > 0) {
-    TNewFile d(&f_);
-    QObject::connect(&d, &TNewFile::Hulp, &f_, [this](int c) { f_.Hulp(c); });
-    keuze = ToonDialoog(d) == QDialog::Accepted ? d.Keuze() : -1;
+    TNewFile d(ctx_.Venster());
+    keuze = ctx_.Open(d) ? d.Keuze() : -1;
   }
   if (keuze < 0) return;
   if (keuze == TNewFile::GeheelNieuw) {
-    f_.Sluiten();
-    comp.StandaardInstellingen(DatumNu(f_.Klok()));
+    bestand_.Sluiten();
+    comp.StandaardInstellingen(DatumNu(ctx_.Klok()));
   } else {
-    f_.SluitBewerking(true);
-    f_.Grid().ToonKlasse(nullptr);
-    NieuwMetInstellingen(comp, keuze == TNewFile::MetNamen, DatumNu(f_.Klok()));
-    f_.ToonCompetitie();
+    ctx_.SluitBewerking(true);
+    ctx_.LaatKlassenLos();
+    NieuwMetInstellingen(comp, keuze == TNewFile::MetNamen, DatumNu(ctx_.Klok()));
+    ctx_.MeldCompetitieVervangen();
   }
   ClubDialoog();
 }

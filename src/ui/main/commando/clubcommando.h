@@ -1,31 +1,30 @@
 #pragma once
 
-#include <QDialog>
-#include <cstdint>
-#include <functional>
-
-#include "core/model/competitie.h"
+#include <QObject>
 
 namespace kzo {
 
-class TMainForm;
+class TBestandCommando;
+class TCommando;
+class TContext;
 
 // "&Club gegevens …" and "&Nieuw …" with its three ways of starting anew; each ends in
 // the club settings dialog.
-class TClubCommando {
- public:
-  explicit TClubCommando(TMainForm& venster);
+class TClubCommando : public QObject {
+  Q_OBJECT
 
+ public:
+  TClubCommando(TContext& ctx, TBestandCommando& bestand, QObject* ouder);
+
+  void Registreer(TCommando& c);
   void ClubGegevens();
   void Nieuw();
-
-  // Runs a modal dialog and returns its result; tests answer it without showing it.
-  std::function<int(QDialog&)> ToonDialoog;
 
  private:
   void ClubDialoog();
 
-  TMainForm& f_;
+  TContext& ctx_;
+  TBestandCommando& bestand_;
 };
 
 }  // namespace kzo

@@ -8,31 +8,14 @@
 #include <initializer_list>
 #include <utility>
 
+#include "core/model/competitie.h"
 #include "ui/main/venster/iconen.h"
+#include "ui/widgets/context.h"
+#include "ui/widgets/tekst.h"
 
 namespace kzo {
 
-namespace {
-
-// Commands whose dialog comes later; they stay in their place, disabled.
-constexpr std::initializer_list<int> kNogNiet = {
-    actie::KlasseToevoegen, actie::Printen,    actie::RijderVerwijderen,   actie::VerwijderBM,
-    actie::Kopieer,         actie::Plakken,    actie::SnelUitslagen,       actie::UitslagKolommen,
-    actie::UitslagenWissen, actie::DQ,         actie::InformatieUitslagen, actie::ControleUitslagen,
-    actie::Dagklassement,   actie::Snelzoeken, actie::UitgebreidZoeken,    actie::Sorteren,
-    actie::Weergave};
-
-QString T(const char* utf8) { return QString::fromUtf8(utf8); }
-
-}  // namespace
-
-bool TCommando::Beschikbaar(int nr) {
-  for (int n : kNogNiet)
-    if (n == nr) return false;
-  return true;
-}
-
-TCommando::TCommando(QMainWindow& venster) : QObject(&venster) {
+TCommando::TCommando(QMainWindow& venster, TContext& ctx) : QObject(&venster), ctx_(ctx) {
   Maak(actie::Nieuw, T("&Nieuw …"), T("Nieuwe Club"));
   Maak(actie::Openen, T("&Openen …"), T("Open bestand"));
   Maak(actie::KlasseToevoegen, T("&Klasse uit bestand toevoegen …"));
@@ -118,13 +101,18 @@ QAction* TCommando::Maak(int nr, const QString& tekst, const QString& hint,
     a->setShortcutContext(Qt::WindowShortcut);
   }
   acties_[static_cast<std::size_t>(nr)] = a;
-  if (!Beschikbaar(nr)) {
-    // Whoever switches it on, a command without its dialog stays off.
-    connect(a, &QAction::changed, this, [a] {
-      if (a->isEnabled()) a->setEnabled(false);
-    });
-  }
+  a->setEnabled(false);
+  // Whoever switches it on (the editor's menu does), a command without handler stays off.
+  connect(a, &QAction::changed, this, [this, a, nr] {
+    if (a->isEnabled() && !Beschikbaar(nr)) a->setEnabled(false);
+  });
   return a;
+}
+
+void TCommando::Registreer(int nr, QObject* ontvanger, std::function<void()> handler) {
+  connect(Actie(nr), &QAction::triggered, ontvanger, [h = std::move(handler)] { h(); });
+  geregistreerd_[static_cast<std::size_t>(nr)] = true;
+  Zet(nr, Regel(nr));
 }
 
 void TCommando::Zet(int nr, bool aan) {
@@ -235,14 +223,15 @@ void TCommando::ZetContext(QAction* a, int nr, bool aan) { a->setEnabled(aan && 
 
 void TCommando::ZetBewaar(bool gewijzigd) { Zet(actie::Bewaar, gewijzigd); }
 
-void TCommando::BijBewerkenOpenen() { Zet(actie::DQ, DQRegel && DQRegel()); }
+void TCommando::BijBewerkenOpenen() { Zet(actie::DQ, DQToegestaan(ctx_)); }
 
 void TCommando::BijBerekenenOpenen() {
-  Zet(actie::VerwijderEindstanden, EindstandRegel && EindstandRegel());
+  ctx_.SluitBewerking();
+  Zet(actie::VerwijderEindstanden, HeeftEindstanden(ctx_.Competitie()));
 }
 
 void TCommando::BijContextOpenen() {
-  Zet(actie::DQ, DQRegel && DQRegel());
+  Zet(actie::DQ, DQToegestaan(ctx_));
   // The grid's items run the commands of the same name and follow their state.
   for (QAction* a : context_->actions()) {
     if (a->isSeparator() || a == Actie(actie::DQ)) continue;

@@ -4,6 +4,7 @@
 #include <QObject>
 #include <array>
 #include <functional>
+#include <utility>
 
 class QAction;
 class QMainWindow;
@@ -11,6 +12,8 @@ class QMenu;
 class QToolBar;
 
 namespace kzo {
+
+class TContext;
 
 // The main window's actions, numbered as the program has always numbered them.
 namespace actie {
@@ -27,14 +30,19 @@ inline constexpr int Aantal = 38;
 }  // namespace actie
 
 // The command set: actions, menu bar, tool bar, the grid's context menu and the rules
-// that switch commands on and off. The window connects the actions to its handlers.
+// that switch commands on and off. A command is there once it is registered with its
+// handler; until then it stays in its place, disabled.
 class TCommando : public QObject {
   Q_OBJECT
 
  public:
   enum TMenu { MenuBestand, MenuBewerken, MenuBerekenen, MenuZoeken, MenuInstellingen, MenuHelp };
 
-  explicit TCommando(QMainWindow& venster);
+  TCommando(QMainWindow& venster, TContext& ctx);
+
+  // Runs handler on the command (and its menu, tool bar and context items), for as long
+  // as ontvanger lives, and makes the command available.
+  void Registreer(int nr, QObject* ontvanger, std::function<void()> handler);
 
   QAction* Actie(int nr) const { return acties_[static_cast<std::size_t>(nr)]; }
   QMenu* Menu(TMenu m) const { return menus_[m]; }
@@ -44,19 +52,14 @@ class TCommando : public QObject {
   QAction* ContextEindstanden() const { return ctxEindstanden_; }
   QAction* ContextDagklassement() const { return ctxDag_; }
 
-  // Whether the command has a handler yet; a command whose dialog is not there stays
-  // disabled whatever its rule says.
-  static bool Beschikbaar(int nr);
+  // Whether the command has a handler; one without stays disabled whatever its rule says.
+  bool Beschikbaar(int nr) const { return geregistreerd_[static_cast<std::size_t>(nr)]; }
   // What the rules last said about the command, before the check above.
   bool Regel(int nr) const { return regel_[static_cast<std::size_t>(nr)]; }
 
   void BestandCommandos(bool aan);
   void UitslagCommandos(bool heeftUitslagen);
   void ZetBewaar(bool gewijzigd);
-
-  // Asked when "B&ewerken" or a context menu opens, and when "Be&rekenen" opens.
-  std::function<bool()> DQRegel;
-  std::function<bool()> EindstandRegel;
 
  private:
   QAction* Maak(int nr, const QString& tekst, const QString& hint = {},
@@ -71,7 +74,9 @@ class TCommando : public QObject {
   void BijContextOpenen();
 
   std::array<QAction*, actie::Aantal> acties_{};
+  TContext& ctx_;
   std::array<bool, actie::Aantal> regel_{};
+  std::array<bool, actie::Aantal> geregistreerd_{};
   std::array<QMenu*, 6> menus_{};
   QToolBar* balk_ = nullptr;
   QMenu* context_ = nullptr;

@@ -1,56 +1,33 @@
 #include "ui/main/commando/eindstandcommando.h"
 
-#include <QLocale>
-
-#include "core/model/klasse.h"
 #include "ui/dialogs/eindstand/calc.h"
 #include "ui/dialogs/eindstand/toonbox.h"
-#include "ui/main/grid/klassegrid.h"
-#include "ui/main/venster/mainform.h"
+#include "ui/main/commando/commando.h"
+#include "ui/widgets/context.h"
+#include "ui/widgets/gebruiker.h"
 
 namespace kzo {
 
-TEindstandCommando::TEindstandCommando(TMainForm& venster) : QObject(&venster), f_(venster) {}
+TEindstandCommando::TEindstandCommando(TContext& ctx, QObject* ouder) : QObject(ouder), ctx_(ctx) {}
 
-void TEindstandCommando::Verbind(TToonBox& box, TMainForm& venster) {
-  TMainForm* f = &venster;
-  box.NaarKlasse = [f](int tab) {
-    // As the window message with the start stamp: the class shows at once.
-    f->KiesTab(tab);
-    f->Bericht(1, f->StartStempel());
-  };
-  box.NaarCel = [f](int col, int row) {
-    f->SluitBewerking();
-    f->Grid().Grid()->SetCurrentCell(col, row);
-  };
-  QObject::connect(&box, &TToonBox::Hulp, f, [f](int c) { f->Hulp(c); });
+void TEindstandCommando::Registreer(TCommando& c) {
+  c.Registreer(actie::Eindstanden, this, [this] { Eindstanden(); });
+  c.Registreer(actie::VerwijderEindstanden, this, [this] { ctx_.VerwijderEindstanden(); });
 }
 
 void TEindstandCommando::Eindstanden() {
-  f_.SluitBewerking();
-  TCompetitie& comp = f_.Competitie();
+  ctx_.SluitBewerking();
+  TCompetitie& comp = ctx_.Competitie();
   TKlasse* k = comp.Actief();
   if (!k || k->AantalUitslagen() <= 0) {
-    f_.Gebruiker().Melding(70);
+    ctx_.Gebruiker().Melding(70);
     return;
   }
 
   // The message list collects the ties while the standings are computed.
-  TToonBox box(comp, &f_);
-  Verbind(box, f_);
-  box.Tonen = LijstTonen;
-
-  staat_.EindOptie = f_.EindOptie;
-  const QString punt = QLocale().decimalPoint();
-  const char decimaal = punt.isEmpty() ? ',' : punt.at(0).toLatin1();
-  const bool berekend = TCalc::Open(
-      comp, staat_, decimaal ? decimaal : ',', &box.Lijst(), [this](int c) { f_.Hulp(c); }, &f_,
-      CalcTonen);
-  if (berekend) {
-    f_.EindOptie = staat_.EindOptie;
-    f_.Grid().ZetEindOptie(staat_.EindOptie);
-    f_.TabControl1Change();
-  }
+  TToonBox box(ctx_, ctx_.Venster());
+  TCalc d(comp, ctx_.Staat(), ctx_.Decimaal(), &box.Lijst(), ctx_.Venster());
+  if (ctx_.Open(d)) ctx_.KiesKlasse(comp.ActieveTab);
   if (box.HebTekst()) box.Gelijken();
 }
 

@@ -1,90 +1,70 @@
 #include "ui/main/commando/rijdercommando.h"
 
-#include <QAction>
 #include <QLineEdit>
 
 #include "ui/dialogs/rijder/rijderdata.h"
 #include "ui/main/commando/commando.h"
 #include "ui/main/grid/klassegrid.h"
-#include "ui/main/venster/mainform.h"
+#include "ui/widgets/context.h"
 
 namespace kzo {
 
-TRijderCommando::TRijderCommando(TMainForm& venster) : QObject(&venster), f_(venster) {
-  TKlasseGrid& g = f_.Grid();
-  TRijderDataGrid koppeling;
-  koppeling.Klasse = [&g] { return g.Klasse(); };
-  koppeling.Rij = [&g] { return g.Grid()->Row(); };
-  koppeling.NaarRij = [&g](int r) { g.Grid()->SetCurrentCell(g.Grid()->Col(), r); };
-  koppeling.Vernieuw = [&g] { g.Vernieuw(); };
-  koppeling.Herteken = [&g] { g.Grid()->InvalidateGrid(); };
-  koppeling.ControleerUniek = [&g](const QString& t, int kind, int skip) {
-    return g.ControleerUniek(t, kind, skip);
-  };
-  koppeling.KolomVerbreden = [&g](int kind) { g.KolomVerbreden(kind); };
-  koppeling.GridFocus = [this, &g] {
-    f_.activateWindow();
-    g.Grid()->setFocus(Qt::OtherFocusReason);
-  };
-  koppeling.Gewijzigd = [this] { f_.WerkGewijzigdBij(); };
-  venster_ = std::make_unique<TRijderData>(f_.Competitie(), std::move(koppeling), &f_);
-
-  connect(venster_.get(), &TRijderData::Zichtbaar, &g, &TKlasseGrid::ZetRijderDataZichtbaar);
-  connect(venster_.get(), &TRijderData::Hulp, &f_, &TMainForm::Hulp);
-  connect(venster_.get(), &TRijderData::Vol, this, [this] { f_.Gebruiker().Piep(); });
+TRijderCommando::TRijderCommando(TContext& ctx, TKlasseGrid& grid, QWidget* venster)
+    : QObject(venster), ctx_(ctx), grid_(grid), venster_(new TRijderData(ctx, venster)) {
+  connect(venster_, &TRijderData::Zichtbaar, &grid_, &TKlasseGrid::ZetRijderDataZichtbaar);
+  connect(venster_, &TRijderData::Hulp, &ctx_, &TContext::Hulp);
+  connect(venster_, &TRijderData::Vol, this, [this] { ctx_.Gebruiker().Piep(); });
+  connect(&ctx_, &TContext::VensterSluiten, this, &TRijderCommando::Sluiten);
   // While it shows, the window follows the grid's cursor.
-  connect(&g, &TKlasseGrid::CelGekozen, this, [this](int, int r) {
+  connect(&grid_, &TKlasseGrid::CelGekozen, this, [this](int, int r) {
     if (Zichtbaar()) venster_->SetTekst(r);
   });
-  connect(&g, &TKlasseGrid::RijderDataVernieuwen, this, [this](int r) {
+  connect(&grid_, &TKlasseGrid::RijderDataVernieuwen, this, [this](int r) {
     if (Zichtbaar()) venster_->SetTekst(r);
   });
-  connect(&g, &TKlasseGrid::RijderDataFocus, this, [this] {
+  connect(&grid_, &TKlasseGrid::RijderDataFocus, this, [this] {
     if (!Zichtbaar()) return;
     venster_->raise();
     venster_->activateWindow();
     if (!venster_->focusWidget()) venster_->Edit1->setFocus(Qt::OtherFocusReason);
   });
-
-  TCommando& c = f_.Commando();
-  connect(c.Actie(actie::Rijder), &QAction::triggered, this, &TRijderCommando::GegevensRijder);
-  connect(c.Actie(actie::RijderToevoegen), &QAction::triggered, this,
-          &TRijderCommando::RijderToevoegen);
 }
 
-TRijderCommando::~TRijderCommando() = default;
+void TRijderCommando::Registreer(TCommando& c) {
+  c.Registreer(actie::Rijder, this, [this] { GegevensRijder(); });
+  c.Registreer(actie::RijderToevoegen, this, [this] { RijderToevoegen(); });
+}
 
 bool TRijderCommando::Zichtbaar() const { return venster_->isVisible(); }
 
 void TRijderCommando::GegevensRijder() {
-  f_.SluitBewerking(true);
-  if (!f_.Grid().Klasse()) return;
+  ctx_.SluitBewerking(true);
+  if (!grid_.Klasse()) return;
   venster_->Open();
 }
 
 void TRijderCommando::RijderToevoegen() {
-  TKlasseGrid& g = f_.Grid();
-  TKlasse* k = g.Klasse();
+  TKlasse* k = grid_.Klasse();
   if (!k) return;
-  f_.SluitBewerking();
+  ctx_.SluitBewerking();
   if (Zichtbaar()) {
     venster_->Toevoegen();
     venster_->activateWindow();
     return;
   }
-  const int rij = NieuweRijderRij(*k, f_.Competitie().Club.IDCounter);
+  const int rij = NieuweRijderRij(*k, ctx_.Competitie().Club.IDCounter);
   if (rij < 0) {
-    f_.Gebruiker().Piep();  // the class is full
+    ctx_.Gebruiker().Piep();  // the class is full
   } else {
-    g.Vernieuw();
+    grid_.Vernieuw();
     // Without the usual fixed columns the name is typed in the grid itself.
-    if (g.Grid()->FixedCols() < 2) {
-      g.Grid()->SetCurrentCell(1, rij);
-      g.Grid()->setFocus();
-      g.StartBewerken(QChar());
+    if (grid_.Grid()->FixedCols() < 2) {
+      grid_.Grid()->SetCurrentCell(1, rij);
+      grid_.Grid()->setFocus();
+      grid_.StartBewerken(QChar());
       return;
     }
-    g.Grid()->SetCurrentCell(g.Grid()->Col(), rij);
+    grid_.Grid()->SetCurrentCell(grid_.Grid()->Col(), rij);
   }
   venster_->Open();
   venster_->Edit1->setFocus(Qt::OtherFocusReason);

@@ -1,11 +1,12 @@
 #pragma once
 
 #include <QObject>
-#include <memory>
 
 namespace kzo {
 
-class TMainForm;
+class TCommando;
+class TContext;
+class TKlasseGrid;
 class TRijderData;
 
 // The rider data window and its commands: "&Gegevens rijder …" (F5) and
@@ -14,9 +15,9 @@ class TRijderCommando : public QObject {
   Q_OBJECT
 
  public:
-  explicit TRijderCommando(TMainForm& venster);
-  ~TRijderCommando() override;
+  TRijderCommando(TContext& ctx, TKlasseGrid& grid, QWidget* venster);
 
+  void Registreer(TCommando& c);
   TRijderData& Venster() { return *venster_; }
   bool Zichtbaar() const;
 
@@ -28,8 +29,9 @@ class TRijderCommando : public QObject {
   void Sluiten();
 
  private:
-  TMainForm& f_;
-  std::unique_ptr<TRijderData> venster_;
+  TContext& ctx_;
+  TKlasseGrid& grid_;
+  TRijderData* venster_;  // owned by the main window
 };
 
 }  // namespace kzo

@@ -1,18 +1,22 @@
 #include "ui/main/commando/uitvoercommando.h"
 
-#include <QLocale>
-
 #include "ui/dialogs/uitvoer/tekstuit.h"
-#include "ui/main/venster/mainform.h"
+#include "ui/main/commando/commando.h"
+#include "ui/widgets/context.h"
 
 namespace kzo {
 
+TUitvoerCommando::TUitvoerCommando(TContext& ctx, QObject* ouder) : QObject(ouder), ctx_(ctx) {}
+
+void TUitvoerCommando::Registreer(TCommando& c) {
+  c.Registreer(actie::Uitvoer, this, [this] { Uitvoeren(); });
+}
+
 void TUitvoerCommando::Uitvoeren() {
-  if (!f_.Competitie().AantalKlassen()) return;
-  const QString d = QLocale().decimalPoint();
-  TTekstUit::Open(
-      f_.Competitie(), f_.Gebruiker(), onthouden_, f_.BeginMap,
-      d.isEmpty() ? ',' : d.at(0).toLatin1(), [this](int c) { f_.Hulp(c); }, &f_);
+  TCompetitie& comp = ctx_.Competitie();
+  if (!comp.AantalKlassen()) return;
+  TTekstUit d(comp, ctx_.Gebruiker(), onthouden_, ctx_.BeginMap(), ctx_.Decimaal(), ctx_.Venster());
+  ctx_.Open(d);
 }
 
 }  // namespace kzo

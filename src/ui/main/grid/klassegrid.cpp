@@ -12,8 +12,8 @@
 
 namespace kzo {
 
-TKlasseGrid::TKlasseGrid(TCompetitie& comp, IGebruiker& gebruiker, QWidget* parent)
-    : QWidget(parent), comp_(comp), gebruiker_(gebruiker) {
+TKlasseGrid::TKlasseGrid(TContext& ctx, QWidget* parent)
+    : QWidget(parent), ctx_(ctx), comp_(ctx.Competitie()), gebruiker_(ctx.Gebruiker()) {
   auto* laag = new QVBoxLayout(this);
   laag->setContentsMargins(0, 0, 0, 0);
   grid_ = new TStringGrid(this);
@@ -62,6 +62,18 @@ TKlasseGrid::TKlasseGrid(TCompetitie& comp, IGebruiker& gebruiker, QWidget* pare
   connect(grid_, &TStringGrid::MuisBeweegt, this, &TKlasseGrid::ActiveSGMouseMove);
   connect(grid_, &TStringGrid::MuisWeg, this, [this] { grid_->ZetHint({}, false); });
   grid_->hide();
+
+  connect(&ctx_, &TContext::BewerkingSluiten, this, [this](bool doorTabwissel) {
+    if (Bewerkt()) SluitBewerking(doorTabwissel);
+  });
+  connect(&ctx_, &TContext::KlassenLoslaten, this, [this] { ToonKlasse(nullptr); });
+  connect(&ctx_, &TContext::CelGekozen, this, [this](int c, int r) {
+    if (!klasse_) return;
+    if (Bewerkt()) SluitBewerking(false);
+    grid_->SetCurrentCell(c, r);
+  });
+  connect(&ctx_, &TContext::KlasseGewijzigd, this, &TKlasseGrid::Vernieuw);
+  connect(&ctx_, &TContext::KolomTekstGewijzigd, this, &TKlasseGrid::KolomVerbreden);
 }
 
 // ---- showing a class ----
@@ -69,6 +81,7 @@ TKlasseGrid::TKlasseGrid(TCompetitie& comp, IGebruiker& gebruiker, QWidget* pare
 void TKlasseGrid::ToonKlasse(TKlasse* k) {
   if (Bewerkt()) SluitBewerking(true);
   klasse_ = k;
+  ctx_.ZetKlasse(k);
   colMode_ = 0;
   grid_->ZetHint({}, false);
   if (!k) {
@@ -125,7 +138,7 @@ void TKlasseGrid::SetSGwidth() {
       const int un = cd ? cd->Data : 0;
       for (int r = 1; r < sg.RowCount(); ++r)
         if (const TRijder* rd = sg.Rijder(r))
-          w = std::max(w, breedte(rd->VeldStr(kind, un, club, decimaal_)) + 4);
+          w = std::max(w, breedte(rd->VeldStr(kind, un, club, ctx_.Decimaal())) + 4);
     }
     sg.ColWidths[static_cast<std::size_t>(c)] = w;
   }
@@ -144,7 +157,7 @@ void TKlasseGrid::KolomVerbreden(int kind) {
     const TColData* cd = sg.Kolom(c);
     if (!cd || cd->mode != kind) continue;
     const QFontMetrics fm(grid_->font());
-    const int w = fm.horizontalAdvance(Q(rd->VeldStr(kind, 1, comp_.Club, decimaal_))) + 4;
+    const int w = fm.horizontalAdvance(Q(rd->VeldStr(kind, 1, comp_.Club, ctx_.Decimaal()))) + 4;
     sg.ColWidths.resize(static_cast<std::size_t>(sg.ColCount()), 64);
     if (sg.ColWidths[static_cast<std::size_t>(c)] < w) {
       sg.ColWidths[static_cast<std::size_t>(c)] = w;

@@ -5,7 +5,7 @@
 #include <QWidget>
 
 #include "core/model/competitie.h"
-#include "core/scoring/rekencontext.h"
+#include "ui/widgets/context.h"
 #include "ui/widgets/gebruiker.h"
 #include "ui/widgets/stringgrid.h"
 
@@ -18,11 +18,13 @@ namespace kzo {
 
 // The grid of the active class: shows its table, edits cells in place with Edit1,
 // keeps the selection marks and sorts on a header click. The class table is the data;
-// this widget only shows it and turns keys and mouse into changes of it.
+// this widget only shows it and turns keys and mouse into changes of it. It follows the
+// context's requests (close the edit, move the cursor, lay out again) and tells it of
+// every change.
 class TKlasseGrid : public QWidget {
   Q_OBJECT
  public:
-  TKlasseGrid(TCompetitie& comp, IGebruiker& gebruiker, QWidget* parent = nullptr);
+  explicit TKlasseGrid(TContext& ctx, QWidget* parent = nullptr);
 
   // Shows this class (nullptr: none): layout from its table, widths, series colours,
   // its own current cell.
@@ -54,11 +56,6 @@ class TKlasseGrid : public QWidget {
   // Result column n is grid column n + this.
   int UitslagOffset() const { return klasse_ ? klasse_->UitslPos - 1 : 0; }
 
-  // The option word of the last standings run, for header sorts. With a computation
-  // state set, its EindOptie and Tellend are used instead.
-  void ZetEindOptie(int eindOptie) { eindOptie_ = eindOptie; }
-  void ZetRekenStaat(TRekenStaat* staat) { rekenStaat_ = staat; }
-  void ZetDecimaal(char d) { decimaal_ = d; }
   void ZetRijderDataZichtbaar(bool z) { rijderDataZichtbaar_ = z; }
   // The DQ command, shown at the end of the editor's context menu.
   void ZetDQActie(QAction* actie) { dqActie_ = actie; }
@@ -69,7 +66,6 @@ class TKlasseGrid : public QWidget {
   bool IndicatorWacht() const;
 
  signals:
-  void Gewijzigd();
   void CelGekozen(int col, int row);
   void DQGevraagd(int preset);
   void RijderDataFocus();
@@ -95,6 +91,7 @@ class TKlasseGrid : public QWidget {
   void ToonEditorMenu(const QPoint& pos);
   void NaarCel(int c, int r);
 
+  TContext& ctx_;
   TCompetitie& comp_;
   IGebruiker& gebruiker_;
   TKlasse* klasse_ = nullptr;
@@ -106,10 +103,6 @@ class TKlasseGrid : public QWidget {
   int colMode_ = 0;
   int bewerkKol_ = 0, bewerkRij_ = 0;  // the cell under the editor
   bool inExit_ = false;
-  int eindOptie_ = EindOptieStart;
-  TRekenStaat* rekenStaat_ = nullptr;
-  TTellend tellend_{};
-  char decimaal_ = ',';
   bool rijderDataZichtbaar_ = false;
 };
 

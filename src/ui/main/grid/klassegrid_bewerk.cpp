@@ -49,19 +49,6 @@ int MaxLengte(int kind) {
   }
 }
 
-// The text as the record would store it, for comparing with stored texts.
-std::string AlsOpgeslagen(const QString& tekst, int kind) {
-  std::string s = S(tekst);
-  if (kind == VeldStartnr) {
-    ShortStr<5> v;
-    v.Set(s);
-    return v.Get();
-  }
-  ShortStr<30> v;
-  v.Set(s);
-  return v.Get();
-}
-
 }  // namespace
 
 bool TKlasseGrid::Bewerkt() const { return !Edit1->isHidden(); }
@@ -70,13 +57,7 @@ void TKlasseGrid::SluitBewerking(bool doorTabwissel) {
   Edit1Exit(doorTabwissel ? TAanleiding::Tabblad : TAanleiding::Hoofdvenster);
 }
 
-bool TKlasseGrid::DQToegestaan() const {
-  if (!klasse_) return false;
-  const TTabel& sg = klasse_->SG;
-  if (sg.Row < 1 || sg.Row >= sg.RowCount() || sg.Col < 0 || sg.Col >= sg.ColCount()) return false;
-  const TColData* cd = sg.Kolom(sg.Col);
-  return cd && cd->mode == VeldUitslag && SlaatPlaatsenOp(comp_.Club);
-}
+bool TKlasseGrid::DQToegestaan() const { return kzo::DQToegestaan(ctx_); }
 
 bool TKlasseGrid::LaatToe(QChar c) const {
   if (colMode_ != VeldUitslag || c.unicode() < 32) return true;
@@ -157,7 +138,7 @@ void TKlasseGrid::StartBewerken(QChar c) {
       tekst = Q(rd->Rijder.RijNr.Get());
       break;
     case VeldUitslag:
-      tekst = Q(rd->VeldStr(VeldUitslag, cd->Data, comp_.Club, decimaal_));
+      tekst = Q(rd->VeldStr(VeldUitslag, cd->Data, comp_.Club, ctx_.Decimaal()));
       break;
     default:
       tekst = Q(rd->Rijder.Extra[kind - VeldExtra1].Get());
@@ -285,7 +266,7 @@ void TKlasseGrid::Edit1Exit(TAanleiding aanleiding) {
       if (bewerkKol_ <= UitslagOffset() && rijderDataZichtbaar_)
         emit RijderDataVernieuwen(bewerkRij_);
       comp_.MarkeerGewijzigd();
-      emit Gewijzigd();
+      ctx_.MeldGewijzigd();
     }
   }
   // When the focus already went to another control, leave it there.
@@ -296,22 +277,7 @@ void TKlasseGrid::Edit1Exit(TAanleiding aanleiding) {
 }
 
 bool TKlasseGrid::ControleerUniek(const QString& tekst, int kind, int skip) {
-  if (!klasse_ || tekst.isEmpty()) return true;
-  const std::string gezocht = AlsOpgeslagen(tekst, kind);
-  // Names as stored: no swapping of first and last name while comparing.
-  TClubInfo club = comp_.Club;
-  club.AlgOptie = AlgNaamAlsGetypt;
-  const TTabel& sg = klasse_->SG;
-  for (int r = 1; r < sg.RowCount(); ++r) {
-    if (r == skip) continue;
-    const TRijder* rd = sg.Rijder(r);
-    if (rd && VergelijkTekst(rd->VeldStr(kind, 0, club, decimaal_), gezocht) == 0) {
-      gebruiker_.Melding(
-          PakPositie(static_cast<std::uint32_t>(249 + kind), static_cast<std::uint32_t>(r)));
-      return false;
-    }
-  }
-  return true;
+  return kzo::ControleerUniek(ctx_, tekst, kind, skip);
 }
 
 bool GeldigeUitslag(const TClubInfo& club, int v) {

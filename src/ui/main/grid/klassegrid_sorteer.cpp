@@ -4,10 +4,10 @@
 namespace kzo {
 
 void TKlasseGrid::Sorteer(int mode, int un, int max, int op) {
-  TTellend& tellend = rekenStaat_ ? rekenStaat_->Tellend : tellend_;
-  const int eindOptie = rekenStaat_ ? rekenStaat_->EindOptie : eindOptie_;
-  // A header click reports no ties: no message list.
-  const TRekenContext ctx{comp_.Club, tellend, eindOptie, decimaal_, &comp_.MynData, nullptr};
+  // The computation state of the standings run; a header click reports no ties.
+  TRekenStaat& staat = ctx_.Staat();
+  const TRekenContext ctx{comp_.Club,      staat.Tellend,  staat.EindOptie,
+                          ctx_.Decimaal(), &comp_.MynData, nullptr};
   Sorteren(*klasse_, ctx, mode, un, max, op);
 }
 

@@ -78,7 +78,7 @@ void TKlasseGrid::ActiveSGDrawCell(QPainter& p, int c, int r, const QRect& rect,
       if (!staat.geselecteerd && !Heeft(club.DisplayInfo, GeenSchrapKleur))
         achter = KleurNaarQt(club.SchrKleur, pal);
     }
-    tekst = Q(rd->VeldStr(kind, un, club, decimaal_));
+    tekst = Q(rd->VeldStr(kind, un, club, ctx_.Decimaal()));
     if (kind == VeldStartnr && rd->BM() && !staat.geselecteerd) {
       tekstKleur = QColor(128, 128, 128);
     } else if (kind == VeldUitslag) {

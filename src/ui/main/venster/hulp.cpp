@@ -1,6 +1,5 @@
 #include "ui/main/venster/hulp.h"
 
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
@@ -17,12 +16,11 @@ QString HulpPagina(const QString& programmaMap, int context) {
   return {};
 }
 
-void ToonHulp(int context, const QString& programmaMap, IGebruiker& gebruiker,
-              const std::function<bool(const QUrl&)>& openen) {
+void ToonHulp(int context, const QString& programmaMap, IGebruiker& gebruiker) {
   const QString pagina = HulpPagina(programmaMap, context);
   if (!pagina.isEmpty()) {
     const QUrl url = QUrl::fromLocalFile(pagina);
-    if (openen ? openen(url) : QDesktopServices::openUrl(url)) return;
+    if (gebruiker.OpenLink(url)) return;
   }
 #ifdef Q_OS_WIN
   // The compiled help of the Windows installation, opened at its context number.

@@ -17,8 +17,7 @@
 
 #include "core/file/bestand.h"
 #include "core/file/gebruikersinstellingen.h"
-#include "ui/dialogs/algemeen/overkzo.h"
-#include "ui/dialogs/algemeen/setextra.h"
+#include "ui/main/commando/algemeencommando.h"
 #include "ui/main/commando/bestandcommando.h"
 #include "ui/main/commando/clubcommando.h"
 #include "ui/main/commando/commando.h"
@@ -29,6 +28,7 @@
 #include "ui/main/venster/hulp.h"
 #include "ui/main/venster/opstart.h"
 #include "ui/main/venster/status.h"
+#include "ui/widgets/gebruiker.h"
 
 namespace kzo {
 
@@ -38,21 +38,15 @@ const QString kTitel = QStringLiteral("Kzobaan");
 
 TMainForm::TMainForm(IGebruiker& gebruiker, IInstellingenOpslag& instellingen,
                      IBestandsOpslag& bestanden, const TKlok& klok, QWidget* ouder)
-    : QMainWindow(ouder),
-      gebruiker_(gebruiker),
-      instellingen_(instellingen),
-      bestanden_(bestanden),
-      klok_(klok),
-      bestand_(std::make_unique<TBestandCommando>(*this)) {
+    : QMainWindow(ouder), ctx_(new TContext(gebruiker, instellingen, bestanden, klok, this)) {
   setWindowTitle(kTitel);
+  ctx_->ZetVenster(this);
 
   auto* midden = new QWidget(this);
   auto* laag = new QVBoxLayout(midden);
   laag->setContentsMargins(0, 0, 0, 0);
   laag->setSpacing(0);
-  grid_ = new TKlasseGrid(comp_, gebruiker_, midden);
-  const QString decimaal = QLocale().decimalPoint();
-  grid_->ZetDecimaal(decimaal.isEmpty() ? ',' : decimaal.at(0).toLatin1());
+  grid_ = new TKlasseGrid(*ctx_, midden);
   tabs_ = new QTabBar(midden);
   tabs_->setObjectName(QStringLiteral("TabControl1"));
   tabs_->setShape(QTabBar::RoundedSouth);
@@ -77,17 +71,13 @@ TMainForm::TMainForm(IGebruiker& gebruiker, IInstellingenOpslag& instellingen,
     panelen_[static_cast<std::size_t>(i)] = l;
   }
 
-  commando_ = new TCommando(*this);
+  commando_ = new TCommando(*this, *ctx_);
   grid_->ZetDQActie(commando_->Actie(actie::DQ));
-  VerbindCommandos();
-  rijder_ = std::make_unique<TRijderCommando>(*this);
-  uitvoer_ = std::make_unique<TUitvoerCommando>(*this);
-  club_ = std::make_unique<TClubCommando>(*this);
+  MaakCommandos();
+  Luister();
 
   // Creation: no competition, defaults, EindOptie 87, placement from the settings.
-  comp_.StandaardInstellingen(DatumNu(klok_));
-  EindOptie = 87;
-  grid_->ZetEindOptie(EindOptie);
+  ctx_->Competitie().StandaardInstellingen(DatumNu(ctx_->Klok()));
   BouwTabs();
   BestandCommandos(false);
   ToonInvoerwijze();
@@ -97,42 +87,40 @@ TMainForm::TMainForm(IGebruiker& gebruiker, IInstellingenOpslag& instellingen,
 
 TMainForm::~TMainForm() = default;
 
-void TMainForm::VerbindCommandos() {
-  auto bij = [this](int nr, auto functie) {
-    connect(commando_->Actie(nr), &QAction::triggered, this, functie);
-  };
-  bij(actie::Nieuw, [this] { club_->Nieuw(); });
-  bij(actie::ClubGegevens, [this] { club_->ClubGegevens(); });
-  bij(actie::Openen, [this] { bestand_->Openen(); });
-  bij(actie::Bewaren, [this] { bestand_->Bewaren(); });
-  bij(actie::Bewaar, [this] { bestand_->Bewaren(); });
-  bij(actie::BewaarAls, [this] {
-    SluitBewerking();
-    VerwijderEindstanden();
-    bestand_->BewaarAls();
-  });
-  bij(actie::Afsluiten, [this] { close(); });
-  bij(actie::Uitvoer, [this] { uitvoer_->Uitvoeren(); });
-  bij(actie::VerwijderEindstanden, [this] { VerwijderEindstanden(); });
-  auto* eindstand = new TEindstandCommando(*this);
-  bij(actie::Eindstanden, [eindstand] { eindstand->Eindstanden(); });
-  bij(actie::AllesSelecteren, [this] { Selectie(&TKlasseGrid::AllesSelecteren); });
-  bij(actie::SelecteerOneven, [this] { Selectie(&TKlasseGrid::SelecteerOneven); });
-  bij(actie::SelectieOmkeren, [this] { Selectie(&TKlasseGrid::SelectieOmkeren); });
-  bij(actie::SelectieOpheffen, [this] { Selectie(&TKlasseGrid::SelectieOpheffen); });
-  bij(actie::Algemeen, [this] { Algemeen(); });
-  bij(actie::Help, [this] { Hulp(grid_->Klasse() ? 10 : 1); });
-  bij(actie::Informatie, [this] { Informatie(); });
+// Every command with its handler; a command not registered here stays disabled.
+void TMainForm::MaakCommandos() {
+  TCommando& c = *commando_;
+  bestand_ = new TBestandCommando(*ctx_, this);
+  bestand_->Registreer(c);
+  (new TClubCommando(*ctx_, *bestand_, this))->Registreer(c);
+  rijder_ = new TRijderCommando(*ctx_, *grid_, this);
+  rijder_->Registreer(c);
+  (new TUitvoerCommando(*ctx_, this))->Registreer(c);
+  (new TEindstandCommando(*ctx_, this))->Registreer(c);
+  (new TAlgemeenCommando(*ctx_, c, this))->Registreer(c);
+  c.Registreer(actie::Afsluiten, this, [this] { close(); });
+  c.Registreer(actie::AllesSelecteren, this, [this] { Selectie(&TKlasseGrid::AllesSelecteren); });
+  c.Registreer(actie::SelecteerOneven, this, [this] { Selectie(&TKlasseGrid::SelecteerOneven); });
+  c.Registreer(actie::SelectieOmkeren, this, [this] { Selectie(&TKlasseGrid::SelectieOmkeren); });
+  c.Registreer(actie::SelectieOpheffen, this, [this] { Selectie(&TKlasseGrid::SelectieOpheffen); });
+}
 
-  commando_->DQRegel = [this] { return grid_->DQToegestaan(); };
-  commando_->EindstandRegel = [this] {
-    SluitBewerking();
-    return HeeftEindstanden();
-  };
+// What the context says changed, and what the grid says was chosen.
+void TMainForm::Luister() {
+  TContext& c = *ctx_;
+  connect(&c, &TContext::CompetitieVervangen, this, &TMainForm::ToonCompetitie);
+  connect(&c, &TContext::KlasseGekozen, this, &TMainForm::KiesKlasse);
+  connect(&c, &TContext::WijzigingGemeld, this, &TMainForm::WerkGewijzigdBij);
+  connect(&c, &TContext::EindstandenVerwijderd, this, &TMainForm::NaEindstandenWeg);
+  connect(&c, &TContext::HulpGevraagd, this, &TMainForm::Hulp);
+  connect(&c, &TContext::BerichtOntvangen, this, &TMainForm::Bericht);
+  connect(&c, &TContext::GridFocusGevraagd, this, [this] {
+    activateWindow();
+    grid_->Grid()->setFocus(Qt::OtherFocusReason);
+  });
 
   connect(tabs_, &QTabBar::currentChanged, this, [this] { TabControl1Change(); });
   connect(grid_, &TKlasseGrid::CelGekozen, this, &TMainForm::CelGekozen);
-  connect(grid_, &TKlasseGrid::Gewijzigd, this, &TMainForm::WerkGewijzigdBij);
   // The DQ letters and the DQ command wait for the disqualification dialog.
   connect(grid_, &TKlasseGrid::DQGevraagd, this, [](int) {});
 
@@ -151,9 +139,9 @@ void TMainForm::VerbindCommandos() {
 // ---- start-up and closing ----
 
 void TMainForm::PlaatsVenster() {
-  if (!VensterBewaren(instellingen_)) return;
+  if (!VensterBewaren(ctx_->Instellingen())) return;
   TVenster v;
-  if (!LeesVenster(instellingen_, v)) return;
+  if (!LeesVenster(ctx_->Instellingen(), v)) return;
   const QScreen* scherm = QGuiApplication::primaryScreen();
   const TPlaatsing p = BepaalPlaatsing(v, scherm ? scherm->geometry().size() : QSize(800, 600));
   if (p.soort == TPlaatsing::Maximaliseren) {
@@ -170,9 +158,9 @@ void TMainForm::BewaarPlaatsing() {
   const int staat = isMaximized() ? 2 : 0;
   const QRect r = isMaximized() ? normalGeometry() : QRect(pos(), size());
   try {
-    SchrijfVenster(instellingen_, VensterVan(r, staat));
+    SchrijfVenster(ctx_->Instellingen(), VensterVan(r, staat));
   } catch (const std::exception& fout) {
-    gebruiker_.Fout(Q(fout.what()));
+    ctx_->Gebruiker().Fout(Q(fout.what()));
   }
 }
 
@@ -184,7 +172,7 @@ void TMainForm::ZetOpstart(const QString& commandoRegel, const QStringList& para
 
 void TMainForm::showEvent(QShowEvent* e) {
   QMainWindow::showEvent(e);
-  if (autoOpstart_ && startStempel_ == 0) {
+  if (autoOpstart_ && ctx_->StartStempel() == 0) {
     autoOpstart_ = false;
     // After the first paint, so that prompts appear over a drawn window.
     QTimer::singleShot(0, this, [this] { Opstarten(opstartRegel_, opstartParameters_); });
@@ -192,24 +180,25 @@ void TMainForm::showEvent(QShowEvent* e) {
 }
 
 void TMainForm::Opstarten(const QString& commandoRegel, const QStringList& parameters) {
-  if (startStempel_ != 0) return;
-  startStempel_ = DatumNu(klok_);
-  if (startStempel_ == 0) startStempel_ = 1;  // zero means "not started"
-  BeginMap = Q(LeesTekst2(instellingen_, kKzoWork));
-  commando_->Knoppenbalk()->setVisible(KnoppenbalkZichtbaar(instellingen_));
+  if (ctx_->StartStempel() != 0) return;
+  const std::int32_t stempel = DatumNu(ctx_->Klok());
+  ctx_->ZetStartStempel(stempel != 0 ? stempel : 1);  // zero means "not started"
+  IInstellingenOpslag& inst = ctx_->Instellingen();
+  ctx_->ZetBeginMap(Q(LeesTekst2(inst, kKzoWork)));
+  commando_->Knoppenbalk()->setVisible(KnoppenbalkZichtbaar(inst));
 
   const QString naam = CommandoRegelBestand(commandoRegel, parameters);
-  if (!naam.isEmpty() && bestanden_.Bestaat(S(naam))) {
+  if (!naam.isEmpty() && ctx_->Bestanden().Bestaat(S(naam))) {
     bestand_->Laden(naam);
     return;
   }
-  if (!naam.isEmpty()) gebruiker_.Melding(4);
-  switch (StartActie(instellingen_)) {
+  if (!naam.isEmpty()) ctx_->Gebruiker().Melding(4);
+  switch (StartActie(inst)) {
     case 1:
       bestand_->Openen();
       break;
     case 2:
-      bestand_->Laden(Q(LaatsteBestand(instellingen_)));
+      bestand_->Laden(Q(LaatsteBestand(inst)));
       break;
     default:
       break;
@@ -217,76 +206,60 @@ void TMainForm::Opstarten(const QString& commandoRegel, const QStringList& param
 }
 
 void TMainForm::closeEvent(QCloseEvent* e) {
-  SluitBewerking();
-  if (!VraagBewaren()) {
+  ctx_->SluitBewerking();
+  if (!bestand_->VraagBewaren()) {
     e->ignore();
     return;
   }
   BewaarPlaatsing();
-  Sluiten();
+  bestand_->Sluiten();
   e->accept();
-}
-
-bool TMainForm::VraagBewaren() {
-  if (!comp_.IsGewijzigd()) return true;
-  switch (gebruiker_.Vraag(QStringLiteral("Gegevens zijn nog niet bewaard, Bewaren ?"),
-                           IGebruiker::Knoppen::JaNeeAnnuleren)) {
-    case IGebruiker::Antwoord::Ja:
-      // Only a save that really happened lets the competition go.
-      bestand_->Bewaren();
-      return !comp_.IsGewijzigd();
-    case IGebruiker::Antwoord::Nee:
-      return true;
-    default:
-      return false;
-  }
-}
-
-void TMainForm::Sluiten() {
-  DialoogVoorbereiden();
-  SluitBewerking(true);
-  BestandSluiten(comp_);
-  ToonCompetitie();
 }
 
 // ---- classes and tabs ----
 
 void TMainForm::BouwTabs() {
+  const TCompetitie& comp = ctx_->Competitie();
   const QSignalBlocker stil(tabs_);
   while (tabs_->count() > 0) tabs_->removeTab(tabs_->count() - 1);
-  for (int t = 0; t < static_cast<int>(comp_.Tabs.size()); ++t) tabs_->addTab(Q(comp_.TabTekst(t)));
-  tabs_->setCurrentIndex(std::clamp(comp_.ActieveTab, 0, tabs_->count() - 1));
+  for (int t = 0; t < static_cast<int>(comp.Tabs.size()); ++t) tabs_->addTab(Q(comp.TabTekst(t)));
+  tabs_->setCurrentIndex(std::clamp(comp.ActieveTab, 0, tabs_->count() - 1));
 }
 
 void TMainForm::ToonCompetitie() {
-  if (comp_.Tabs.empty()) comp_.Tabs.emplace_back();
+  TCompetitie& comp = ctx_->Competitie();
+  if (comp.Tabs.empty()) comp.Tabs.emplace_back();
   BouwTabs();
-  BestandCommandos(comp_.AantalKlassen() > 0);
+  BestandCommandos(comp.AantalKlassen() > 0);
   TabControl1Change();
   WerkGewijzigdBij();
 }
 
-void TMainForm::KiesTab(int tab) {
-  const QSignalBlocker stil(tabs_);
-  tabs_->setCurrentIndex(tab);
+void TMainForm::KiesKlasse(int tab) {
+  {
+    const QSignalBlocker stil(tabs_);
+    tabs_->setCurrentIndex(tab);
+  }
+  TabControl1Change();
 }
 
 void TMainForm::TabControl1Change() {
+  TCompetitie& comp = ctx_->Competitie();
   const int tab = tabs_->currentIndex();
-  TKlasse* k = tab >= 0 && tab < static_cast<int>(comp_.Tabs.size())
-                   ? comp_.Tabs[static_cast<std::size_t>(tab)].get()
+  TKlasse* k = tab >= 0 && tab < static_cast<int>(comp.Tabs.size())
+                   ? comp.Tabs[static_cast<std::size_t>(tab)].get()
                    : nullptr;
   if (k) {
-    if (rijder_) rijder_->SafeTekst();
-    SluitBewerking(true);
-    comp_.ActieveTab = tab;
+    rijder_->SafeTekst();
+    ctx_->SluitBewerking(true);
+    comp.ActieveTab = tab;
     grid_->ToonKlasse(k);
     ZetTitel();
     UitslagCommandos();
     grid_->Grid()->setFocus();
     StatusHuidigeCel();
-  } else if (!comp_.AantalKlassen()) {
-    comp_.ActieveTab = 0;
+  } else if (!comp.AantalKlassen()) {
+    comp.ActieveTab = 0;
     grid_->ToonKlasse(nullptr);
     ZetTitel();
     UitslagCommandos();
@@ -296,49 +269,17 @@ void TMainForm::TabControl1Change() {
 
 void TMainForm::ZetTitel() {
   const TKlasse* k = grid_->Klasse();
-  setWindowTitle(k ? VensterTitel(comp_.Club.Clubnaam.Get(), k->Naam()) : kTitel);
-}
-
-void TMainForm::SluitBewerking(bool doorTabwissel) {
-  if (grid_->Bewerkt()) grid_->SluitBewerking(doorTabwissel);
+  setWindowTitle(k ? VensterTitel(ctx_->Competitie().Club.Clubnaam.Get(), k->Naam()) : kTitel);
 }
 
 // ---- standings ----
 
-void TMainForm::VerwijderEindstand(int tab) {
-  if (tab < 0 || tab >= static_cast<int>(comp_.Tabs.size())) return;
-  TKlasse* k = comp_.Tabs[static_cast<std::size_t>(tab)].get();
-  if (!k) return;
-  try {
-    kzo::VerwijderEindstand(*k);
-  } catch (const std::exception&) {
-    // A class that cannot be put back stays as it is; the others still are.
-  }
-}
+// ---- standings ----
 
-void TMainForm::VerwijderEindstanden() {
-  bool weg = false;
-  for (int t = 0; t < static_cast<int>(comp_.Tabs.size()); ++t) {
-    const TKlasse* k = comp_.Tabs[static_cast<std::size_t>(t)].get();
-    weg = weg || (k && k->BN != 0);
-    VerwijderEindstand(t);
-  }
-  if (weg && grid_->Klasse()) {
-    grid_->Vernieuw();
-    StatusHuidigeCel();
-  }
-}
-
-bool TMainForm::HeeftEindstanden() const {
-  for (const auto& k : comp_.Tabs)
-    if (k && k->BN != 0) return true;
-  return false;
-}
-
-void TMainForm::DialoogVoorbereiden() {
-  VerwijderEindstanden();
-  if (rijder_) rijder_->Sluiten();
-  // The quick search window closes here once it exists.
+void TMainForm::NaEindstandenWeg() {
+  if (!grid_->Klasse()) return;
+  grid_->Vernieuw();
+  StatusHuidigeCel();
 }
 
 // ---- commands' state and status bar ----
@@ -350,20 +291,23 @@ void TMainForm::BestandCommandos(bool aan) {
 }
 
 void TMainForm::UitslagCommandos() {
-  TKlasse* k = comp_.Actief();
+  const TKlasse* k = ctx_->Competitie().Actief();
   commando_->UitslagCommandos(k && k->NR_Uit() > 0);
 }
 
-void TMainForm::WerkGewijzigdBij() { commando_->ZetBewaar(comp_.IsGewijzigd()); }
+void TMainForm::WerkGewijzigdBij() { commando_->ZetBewaar(ctx_->Competitie().IsGewijzigd()); }
 
-void TMainForm::ToonInvoerwijze() { panelen_[0]->setText(InvoerwijzeTekst(comp_.Club)); }
+void TMainForm::ToonInvoerwijze() {
+  panelen_[0]->setText(InvoerwijzeTekst(ctx_->Competitie().Club));
+}
 
 void TMainForm::CelGekozen(int col, int row) {
   const TKlasse* k = grid_->Klasse();
   panelen_[2]->clear();
   if (!k) return;
-  if (auto t = RijderPaneelTekst(*k, row, comp_.Club)) panelen_[1]->setText(*t);
-  panelen_[2]->setText(KolomPaneelTekst(*k, col, row, comp_.Club));
+  const TClubInfo& club = ctx_->Competitie().Club;
+  if (auto t = RijderPaneelTekst(*k, row, club)) panelen_[1]->setText(*t);
+  panelen_[2]->setText(KolomPaneelTekst(*k, col, row, club));
 }
 
 void TMainForm::StatusHuidigeCel() {
@@ -378,7 +322,7 @@ bool TMainForm::eventFilter(QObject* o, QEvent* e) {
 }
 
 void TMainForm::Bericht(int soort, std::int32_t stempel) {
-  if (stempel == 0 || stempel != startStempel_) return;
+  if (stempel == 0 || stempel != ctx_->StartStempel()) return;
   if (soort == 1) TabControl1Change();
   // 2: the synchronisation of result information, with its dialog.
 }
@@ -387,24 +331,13 @@ void TMainForm::Bericht(int soort, std::int32_t stempel) {
 
 void TMainForm::Selectie(void (TKlasseGrid::*opdracht)()) {
   if (!grid_->Klasse()) return;
-  SluitBewerking();
+  ctx_->SluitBewerking();
   (grid_->*opdracht)();
   StatusHuidigeCel();
 }
 
-void TMainForm::Algemeen() {
-  TSetExtra::Open(
-      instellingen_, gebruiker_, [this](int c) { Hulp(c); }, this);
-  commando_->Knoppenbalk()->setVisible(KnoppenbalkZichtbaar(instellingen_));
-}
-
-void TMainForm::Informatie() {
-  ToverKzo::Open(
-      comp_, comp_.AantalKlassen(), AantalRijders(comp_), [this](int c) { Hulp(c); }, this);
-}
-
 void TMainForm::Hulp(int context) {
-  ToonHulp(context, Q(ProgrammaMap(instellingen_)), gebruiker_, HulpOpenen);
+  ToonHulp(context, Q(ProgrammaMap(ctx_->Instellingen())), ctx_->Gebruiker());
 }
 
 }  // namespace kzo

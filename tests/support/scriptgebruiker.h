@@ -1,16 +1,21 @@
 #pragma once
 
+#include <QDialog>
+#include <QUrl>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <stdexcept>
+#include <string>
 #include <vector>
 
+#include "ui/widgets/dialoog.h"
 #include "ui/widgets/gebruiker.h"
 
 namespace kzo {
 
 // Answers from a script and records what was asked; never shows a window.
-// A question without a scripted answer fails the test instead of blocking.
+// A question or dialog without a scripted answer fails the test instead of blocking.
 class TScriptGebruiker final : public IGebruiker {
  public:
   std::vector<std::uint32_t> meldingen;
@@ -19,6 +24,13 @@ class TScriptGebruiker final : public IGebruiker {
   std::deque<std::optional<QString>> bestanden;  // for open, save and folder dialogs
   std::deque<std::optional<QFont>> lettertypen;
   std::deque<std::optional<QColor>> kleuren;
+  // The program's own dialogs: each answer works the dialog and returns its result.
+  std::deque<std::function<int(QDialog&)>> dialogen;
+  // Answers every dialog when the queue above is empty.
+  std::function<int(QDialog&)> elkeDialoog;
+  std::vector<QString> getoond;  // the captions of the dialogs shown
+  std::vector<QUrl> links;
+  bool linkOpent = true;
   int piepjes = 0;
 
   void Melding(std::uint32_t code) override { meldingen.push_back(code); }
@@ -45,6 +57,41 @@ class TScriptGebruiker final : public IGebruiker {
   std::optional<QFont> KiesLettertype(const QFont&) override { return Neem(lettertypen, "font"); }
   std::optional<QColor> KiesKleur(const QColor&) override { return Neem(kleuren, "colour"); }
   void Piep() override { ++piepjes; }
+  int Toon(QDialog& d) override {
+    getoond.push_back(d.windowTitle());
+    if (dialogen.empty() && elkeDialoog) return elkeDialoog(d);
+    return Neem(dialogen, "dialog")(d);
+  }
+  bool OpenLink(const QUrl& url) override {
+    links.push_back(url);
+    return linkOpent;
+  }
+
+  // The next dialog must be a D; wat works it and returns its result.
+  template <typename D, typename F>
+  void Bij(F wat) {
+    dialogen.push_back([wat](QDialog& d) -> int {
+      auto* dd = dynamic_cast<D*>(&d);
+      if (!dd) throw std::logic_error("unexpected dialog " + d.windowTitle().toStdString());
+      return wat(*dd);
+    });
+  }
+  // The next dialog closes with "&Ok" as the user would click it, or is cancelled.
+  void BijOk() {
+    dialogen.push_back([](QDialog& d) { return Ok(d); });
+  }
+  void BijAnnuleer() {
+    dialogen.push_back([](QDialog&) { return static_cast<int>(QDialog::Rejected); });
+  }
+  // "&Ok" clicked: the dialog applies and closes, or stays open (Rejected then).
+  static int Ok(QDialog& d) {
+    d.setResult(QDialog::Rejected);
+    if (auto* t = dynamic_cast<TDialoog*>(&d))
+      t->OkGeklikt();
+    else
+      d.accept();
+    return d.result();
+  }
 
  private:
   template <typename T>
