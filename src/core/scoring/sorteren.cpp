@@ -220,7 +220,6 @@ void Sorteren(TKlasse& k, const TRekenContext& ctx, int mode, int un, int max, i
   // Positions and tie groups.
   const bool lijnen = ctx.Meldingen && (mode == VeldNetto || mode == VeldBruto || mode == VeldDag);
   const int w = SortWarning(club, mode, un, max);
-  const long long L = static_cast<long long>(sleutel(1).size()) - w;
   bool open = false, vol = false;
   int start = 0;
   std::string groep;
@@ -235,7 +234,10 @@ void Sorteren(TKlasse& k, const TRekenContext& ctx, int mode, int un, int max, i
     TRijder* rd = sg.Rijder(r);
     const std::string& key = sleutel(r);
     if (lijnen) {
-      if (open && Kop(groep, static_cast<long long>(groep.size()) - w) != Kop(key, L)) {
+      // Both keys over the group key's compared length: a dnf takes 2 characters where a
+      // value takes 3, so the length of row 1's key says nothing about the other rows.
+      const long long lg = static_cast<long long>(groep.size()) - w;
+      if (open && Kop(groep, lg) != Kop(key, lg)) {
         if (start + 1 < r && (mode != VeldDag || vol)) meld(r - 1);
         open = false;
       }

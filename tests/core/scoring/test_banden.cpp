@@ -118,6 +118,48 @@ TEST_F(BandenTest, RekWarn0OnlyWholeKeys) {
   EXPECT_EQ(Regels(), "MX1\tPlaats 2 t/m 3 <!>|");
 }
 
+// A dnf takes 2 characters of a key where a value takes 3, so keys differ in length. A
+// group compares its own key and each row's over the group key's compared length; the
+// length of row 1's key decides nothing.
+TEST(Banden, KeysOfDifferentLengthStillFormGroups) {
+  struct Geval {
+    const char* wat;
+    std::vector<std::vector<int>> rijders;
+    std::string regels;
+  } gevallen[] = {
+      {"the leader has a dnf, a full tie below",
+       {{50, 50, 50, dnf}, {47, 47, 45, 45}, {47, 47, 45, 45}, {10, 10, 10, 10}},
+       "MX1\tPlaats 2 t/m 3 <!>|"},
+      {"the tied riders have a dnf, the leader none",
+       {{50, 50, 50, 50}, {47, 47, dnf, 45}, {47, 47, dnf, 45}, {10, 10, 10, 10}},
+       "MX1\tPlaats 2 t/m 3 <!>|"},
+      {"the leader has a dnf, a tie up to the last obtained result",
+       {{50, 50, 50, dnf}, {47, 45, 47, 43}, {47, 47, 43, 45}},
+       "MX1\tPlaats 2 t/m 3|"},
+      {"a dnf against a value is no tie",
+       {{50, 50, 50, 50}, {47, 47, 45, dnf}, {47, 47, 45, 0}},
+       ""},
+  };
+  for (const auto& g : gevallen) {
+    Wedstrijd v;
+    TKlasse& kv = v.Klasse("MX1", 4);
+    kv.BN = 1;
+    kv.indexnr = 3;
+    char naam = 'A';
+    for (const auto& u : g.rijders) {
+      TRijder& rd = v.Rijder(kv, std::string(1, naam++), {});
+      for (std::size_t i = 0; i < u.size(); ++i)
+        rd.Uitslag(static_cast<int>(i) + 1) = static_cast<std::int16_t>(u[i]);
+    }
+    v.Stappen({{1, 0}, {5, 0}}, 2);
+    Sorteren(kv, v.Ctx(&v.meld), 7, 2, 4, 1);
+    std::string s;
+    for (const auto& r : v.meld.Regels()) s += r.Tekst + "|";
+    EXPECT_EQ(s, g.regels) << g.wat;
+    EXPECT_EQ(Posities(kv), g.rijders.size() == 4 ? "1 2 3 4" : "1 2 3") << g.wat;
+  }
+}
+
 TEST_F(BandenTest, RidersWithoutPointsOpenNoGroup) {
   w.Rijder(k, "A", {10, 10, 0, 0});
   w.Rijder(k, "B", {});
