@@ -271,6 +271,25 @@ TEST_F(KzoToolTest, ExitStatus) {
     EXPECT_NE(Uit().find(optie), std::string::npos) << optie;
 }
 
+// The net line names the count the standing used, and a tie behind a leader with a dnf
+// (whose key is shorter) still reaches standard error.
+TEST_F(KzoToolTest, LimitedCountAndTiesBehindADnf) {
+  TCompetitie comp = NieuweCompetitie();
+  Klasse(comp, "MX1", 4,
+         {{"Leider, Jan", "1", {50, 50, 50, UitDnf}},
+          {"Jansen, Piet", "12", {47, 47, 45, 45}},
+          {"Bakker, Kees", "7", {47, 47, 45, 45}},
+          {"Smit, Ab", "3", {41, 41, 41, 41}}});
+  Klasse(comp, "Open", 1, {{"Visser, Ria", "5", {41}}, {"Mulder, Jo", "21", {43}}});
+  const std::string pad = Bewaar(comp, "dnf.kzo");
+  ASSERT_EQ(Tool("export --standing net+gross \"" + pad + "\" -"), 0) << Fout();
+  EXPECT_EQ(Fout(), "MX1\tPlaats 2 t/m 3 <!>\n");
+  for (const char* regel :
+       {"\r\nEr zijn 4 uitslagen. Hiervan zijn de 3 beste uitslagen tellend voor de eindstand\r\n",
+        "\r\nEr zijn 1 uitslagen. Hiervan zijn de 1 beste uitslagen tellend voor de eindstand\r\n"})
+    EXPECT_NE(Uit().find(regel), std::string::npos) << regel << "\n" << Uit();
+}
+
 TEST_F(KzoToolTest, NoCountingResultInTheFirstClass) {
   TCompetitie comp = NieuweCompetitie();
   Klasse(comp, "Leeg", 2, {{"Visser, Ria", "5", {41, 40}}});

@@ -69,10 +69,13 @@ void BerekenEindstand(TKlasse& k, int i, const TRekenContext& ctx, const TEindKe
                       int netUn) {
   k.VerwijderBN();
   const int max = k.AantalUitslagen();
-  int un, mode = 0;
+  // The columns carry the count the sort actually uses (Sorteren limits it to the counting
+  // results), so that "#N" never exceeds "#T" and "#G" is never negative: the rule may ask
+  // for more results than there are (1 result at 50 % + 1 asks for 2).
+  int un = netUn < 1 ? max : std::min(netUn, max);
+  int mode = 0;
   if (!keuze.BrutoNetto) {
-    un = max;
-    if (ctx.club.GemidOptie == 2) un = netUn < 1 ? max : netUn;
+    if (ctx.club.GemidOptie != 2) un = max;
     const int c = k.SG.ColCount();
     k.SG.SetColCount(c + 3);
     static const char* const kKop[3] = {"Totaal", "Uitslagen", "Gemiddeld"};
@@ -84,7 +87,6 @@ void BerekenEindstand(TKlasse& k, int i, const TRekenContext& ctx, const TEindKe
     k.BN = 3;
     mode = VeldGemiddelde;
   } else {
-    un = netUn;
     if (keuze.Bruto) {
       k.BN = 1;
       mode = keuze.Dag && !keuze.Netto ? VeldDag : VeldBruto;
@@ -95,7 +97,6 @@ void BerekenEindstand(TKlasse& k, int i, const TRekenContext& ctx, const TEindKe
       VoegKolomToe(k, "Netto", VeldNetto, un);
       mode = VeldNetto;
     }
-    if (un < 1) un = max;
   }
   k.indexnr = i;
   Sorteren(k, ctx, mode, un, max, 1);

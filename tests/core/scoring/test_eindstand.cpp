@@ -191,6 +191,41 @@ TEST_F(EindstandTest, CurrentClassWithTheSpin) {
   EXPECT_EQ(w.staat.EindOptie, 87 & ~0x40);
 }
 
+// The columns carry the count the sort used: never more than the counting results, so
+// "#N" stays within "#T" and "#G" is never negative. The totals do not change.
+TEST_F(EindstandTest, ColumnsCarryTheCountActuallyUsed) {
+  TKlasse& k = Vul("MX1", 1);  // one result at 50 % + 1: the rule asks for 2
+  ASSERT_EQ(NettoAantal(&k, w.comp.Club), 2);
+  const int kolommen = k.SG.ColCount();
+  Bereken(EindKeuzeVan(87));
+  EXPECT_EQ(k.SG.Kolom(kolommen)->Data, 1);
+  EXPECT_EQ(k.SG.Kolom(kolommen + 1)->Data, 1);
+  EXPECT_EQ(k.Rijder(1)->Netto, 50);
+  EXPECT_EQ(k.Rijder(1)->Bruto, 50);
+  EXPECT_EQ(k.NettoTekst, "Netto totaal berekend over alle uitslagen.");
+  EXPECT_EQ(VulTekstIn(NettoMethodeTekst(w.comp, 0), w.comp, 0),
+            "Er zijn 1 uitslagen. Hiervan zijn de 1 beste uitslagen tellend voor de eindstand");
+  EXPECT_EQ(VulTekstIn("#T/#N/#G", w.comp, 0), "1/1/0");
+
+  // Averages over the net results.
+  w.comp.Club.GemidOptie = 2;
+  TEindKeuze gemiddeld = EindKeuzeVan(87);
+  gemiddeld.BrutoNetto = false;
+  Bereken(gemiddeld);
+  for (int j = 0; j < 3; ++j) EXPECT_EQ(k.SG.Kolom(kolommen + j)->Data, 1) << j;
+  EXPECT_EQ(VulTekstIn("#T/#N/#G", w.comp, 0), "1/1/0");
+
+  // The current class with a net count above its results.
+  TKlasse& b = Vul("MX2", 7);
+  w.comp.ActieveTab = 1;
+  TEindKeuze huidig = EindKeuzeVan(87);
+  huidig.AlleKlassen = false;
+  Bereken(huidig, 9);
+  EXPECT_EQ(b.SG.Kolom(b.SG.ColCount() - 1)->Data, 7);
+  EXPECT_EQ(b.Rijder(1)->Netto, b.Rijder(1)->Bruto);
+  EXPECT_EQ(VulTekstIn("#T/#N/#G", w.comp, 1), "7/7/0");
+}
+
 TEST_F(EindstandTest, TieLinesCarryTheClassIndex) {
   Vul("MX1", 2);
   TKlasse& b = w.Klasse("MX2", 2);
