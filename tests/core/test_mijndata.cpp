@@ -182,12 +182,10 @@ TEST(MynData, LoadSplitsAtEveryLineEnd) {
 }
 
 TEST(LeesTekst, CountsAreCheckedAgainstTheBytes) {
-  for (std::int32_t telling : {0, -1, INT32_MIN}) {
-    auto bytes = Sectie(telling, "rest");
-    TByteLezer l(bytes);
-    EXPECT_EQ(LeesTekst(l), "");
-    EXPECT_EQ(l.Positie(), 4u);
-  }
+  auto leeg = Sectie(0, "rest");
+  TByteLezer l0(leeg);
+  EXPECT_EQ(LeesTekst(l0), "");
+  EXPECT_EQ(l0.Positie(), 4u);
   // Larger than 0xFFFFF and really present: read, not dropped.
   std::string groot(0x00100000, 'k');
   auto bytes = Sectie(0x00100000, groot + "na");
@@ -195,7 +193,8 @@ TEST(LeesTekst, CountsAreCheckedAgainstTheBytes) {
   EXPECT_EQ(LeesTekst(l), groot);
   EXPECT_EQ(l.Rest(), 2u);
 
-  for (std::int32_t telling : {5, 0x00100000, INT32_MAX}) {
+  // Negative (only damage makes one) or beyond the bytes.
+  for (std::int32_t telling : {-1, INT32_MIN, 5, 0x00100000, INT32_MAX}) {
     auto kort = Sectie(telling, "vier");
     TByteLezer k(kort);
     EXPECT_THROW(LeesTekst(k), TLeesFout) << telling;

@@ -272,7 +272,10 @@ void SchrijfTekst(TByteSchrijver& s, std::string_view bytes) {
 
 std::string LeesTekst(TByteLezer& s) {
   std::int32_t n = s.LeesInt32();
-  if (n <= 0) return {};
+  // Only damage makes a negative count; read as empty, the next save would silently drop
+  // every remark of the damaged file.
+  if (n < 0) throw TLeesFout("negative section count");
+  if (n == 0) return {};
   // LeesBytes checks the count against the remaining bytes before anything is copied.
   auto b = s.LeesBytes(static_cast<std::size_t>(n));
   return std::string(b.begin(), b.end());

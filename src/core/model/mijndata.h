@@ -55,8 +55,8 @@ class TMynData {
 
 // A section of bytes: 32-bit little-endian count, then the bytes.
 void SchrijfTekst(TByteSchrijver& s, std::string_view bytes);
-// Reads a section; a count of 0 or less is empty. A count beyond the remaining bytes
-// throws TLeesFout.
+// Reads a section; a count of 0 is empty. A negative count, or one beyond the remaining
+// bytes, is damage and throws TLeesFout.
 std::string LeesTekst(TByteLezer& s);
 
 // Decodes UTF-8 (a malformed sequence becomes U+FFFD) and splits at CR LF, LF or CR;

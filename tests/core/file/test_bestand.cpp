@@ -269,6 +269,21 @@ TEST(BestandLezen, KeyedSectionBeyondTheOldLimitIsRead) {
   EXPECT_EQ(BestandLaden(terug, b).melding, 3u);
 }
 
+// A count of 0 is an empty section, not damage (a negative one is: see below).
+TEST(BestandLezen, KeyedTextCountZeroIsAnEmptySection) {
+  TCompetitie c;
+  VulCompetitie(c, true);
+  Bytes b = Bewaar(c);
+  b.resize(c.Club.MynDpos + 4);
+  SchrijfOp<std::int32_t>(b, c.Club.MynDpos, 0);
+  TCompetitie terug;
+  const TLaadUitslag u = BestandLaden(terug, b);
+  EXPECT_TRUE(u.ok);
+  EXPECT_EQ(u.melding, 0u);
+  EXPECT_EQ(terug.AantalKlassen(), 2);
+  EXPECT_FALSE(terug.MynData.HeeftTekst());
+}
+
 TEST(BestandLezen, WrongVersionGivesMessage2) {
   TCompetitie c;
   VulCompetitie(c, false);
@@ -306,12 +321,15 @@ TEST(BestandLezen, DamageGivesMessage3AndKeepsTheClassesReadSoFar) {
   SchrijfOp<std::int32_t>(teVeel, 52, 21);
   Bytes negatief = goed;
   SchrijfOp<std::int32_t>(negatief, tweedeKlasse + 32, -1);
+  Bytes negatieveTekst = goed;
+  SchrijfOp<std::int32_t>(negatieveTekst, c.Club.MynDpos, -1);
   const Geval gevallen[] = {
       {"cut inside the second class", Stuk(goed, 0, tweedeKlasse + 100), 1},
       {"cut inside the settings", Stuk(goed, 0, 600), 0},
       {"cut inside the section count", Stuk(goed, 0, c.Club.MynDpos + 2), 2},
       {"more classes than a competition holds", teVeel, 0},
       {"negative rider count", negatief, 1},
+      {"negative keyed-text count", negatieveTekst, 2},
   };
   for (const auto& g : gevallen) {
     TCompetitie terug;
