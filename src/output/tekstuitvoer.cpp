@@ -465,6 +465,9 @@ bool TekstUitvoer(TCompetitie& comp, const TTekstUitOpties& o, char decimaal,
     VoegHtmlToe(uit, comp.Club.Clubnaam.Get());
     Regel(uit, " wedstrijduitslagen</title>");
     Regel(uit, "<META name=\"generator\" content=\"Kzobaan voor Windows\">");
+    // The bytes are Windows-1252; without this a browser or server that assumes UTF-8
+    // shows "Ã©" for "é". The HTML of the day classification needs the same line.
+    Regel(uit, "<META http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">");
     Regel(uit, "</head>");
     Regel(uit, "");
     Regel(uit, "<body>");

@@ -228,13 +228,13 @@ TEST_F(TekstUitTest, NetMethodLineOnlyWithAStanding) {
 
   o.WoordA = UitAHtml;
   auto regels = Export();
-  EXPECT_EQ(regels[7], "<p>MC Duinrand - MX1<br>");
-  EXPECT_EQ(regels[8], netto + "<br>");
-  EXPECT_EQ(regels[9], "<table border=1 cellspacing=0 cellpadding=2>");
+  EXPECT_EQ(regels[8], "<p>MC Duinrand - MX1<br>");
+  EXPECT_EQ(regels[9], netto + "<br>");
+  EXPECT_EQ(regels[10], "<table border=1 cellspacing=0 cellpadding=2>");
   o.WoordB &= ~(UitBClubnaam | UitBKlasseNaam);
   regels = Export();
-  EXPECT_EQ(regels[7], "<p>" + netto + "</p>");
-  EXPECT_EQ(regels[8], "<table border=1 cellspacing=0 cellpadding=2>");
+  EXPECT_EQ(regels[8], "<p>" + netto + "</p>");
+  EXPECT_EQ(regels[9], "<table border=1 cellspacing=0 cellpadding=2>");
 }
 
 TEST_F(TekstUitTest, OnlySelectedRiders) {
@@ -300,6 +300,7 @@ TEST_F(TekstUitTest, HtmlPage) {
                 "<head>",
                 "<title>MC &quot;Zand&quot; &amp; &lt;Co&gt; wedstrijduitslagen</title>",
                 "<META name=\"generator\" content=\"Kzobaan voor Windows\">",
+                "<META http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">",
                 "</head>",
                 "",
                 "<body>",
