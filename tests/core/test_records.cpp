@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <ctime>
 
 #include "core/records/cp1252.h"
 #include "core/records/datum.h"
@@ -125,6 +126,25 @@ TEST(Datum, StampPacksLikeDos) {
   EXPECT_EQ(BestandsDatumTekst(s, 0, true), "15-03-2024  13:45");
   EXPECT_EQ(BestandsDatumTekst(s, 2, false), "2024-03-15");
   EXPECT_EQ(BestandsDatumTekst(0, 0, true), "");
+}
+
+// The system clock is the local time of std::localtime, on every platform.
+TEST(Datum, SysteemKlokIsTheLocalTime) {
+  auto lokaal = [](std::time_t t) {
+    const std::tm tm = *std::localtime(&t);
+    return TDatumTijd{tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday,
+                      tm.tm_hour,        tm.tm_min,     tm.tm_sec};
+  };
+  auto gelijk = [](const TDatumTijd& a, const TDatumTijd& b) {
+    return a.jaar == b.jaar && a.maand == b.maand && a.dag == b.dag && a.uur == b.uur &&
+           a.minuut == b.minuut && a.seconde == b.seconde;
+  };
+  const std::time_t voor = std::time(nullptr);
+  const TDatumTijd nu = TSysteemKlok().Nu();
+  const std::time_t na = std::time(nullptr);
+  EXPECT_TRUE(gelijk(nu, lokaal(voor)) || gelijk(nu, lokaal(na)))
+      << nu.jaar << "-" << nu.maand << "-" << nu.dag << " " << nu.uur << ":" << nu.minuut << ":"
+      << nu.seconde;
 }
 
 TEST(Datum, DatumTekst) {

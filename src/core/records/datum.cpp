@@ -1,5 +1,6 @@
 #include "core/records/datum.h"
 
+#include <chrono>
 #include <cstdio>
 #include <ctime>
 #include <vector>
@@ -8,10 +9,24 @@
 
 namespace kzo {
 
+namespace {
+
+// The local time of t; std::localtime itself shares one buffer between all callers.
+// Windows has localtime_s (arguments the other way round), POSIX localtime_r.
+bool LokaleTijd(std::time_t t, std::tm& tm) {
+#if defined(_WIN32)
+  return localtime_s(&tm, &t) == 0;
+#else
+  return localtime_r(&t, &tm) != nullptr;
+#endif
+}
+
+}  // namespace
+
 TDatumTijd TSysteemKlok::Nu() const {
-  std::time_t t = std::time(nullptr);
+  const std::time_t t = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
   std::tm tm{};
-  localtime_r(&t, &tm);
+  if (!LokaleTijd(t, tm)) return {};
   return {tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec};
 }
 
