@@ -3,12 +3,15 @@
 // same program always writes the same bytes.
 //
 //   kzo-maak-voorbeeld [file]     (default examples/voorbeeld.kzo)
+//
+// Exit status: 0 written, 1 the file cannot be written, 2 wrong usage.
 
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <fstream>
 #include <memory>
+#include <optional>
 #include <random>
 #include <set>
 #include <string>
@@ -231,9 +234,50 @@ class TMaker {
 }  // namespace
 }  // namespace kzo
 
+namespace {
+
+constexpr const char* kGebruik =
+    "Gebruik: kzo-maak-voorbeeld [BESTAND]\n"
+    "Schrijft de voorbeeldcompetitie (standaard examples/voorbeeld.kzo).\n"
+    "Een bestandsnaam die met \"-\" begint volgt na \"--\".\n";
+
+// The file to write, or none when the arguments were answered already (exit status in
+// status): an option is never taken for a file name.
+std::optional<std::string> LeesArgumenten(int argc, char** argv, int& status) {
+  std::vector<std::string> namen;
+  bool opties = true;
+  for (int i = 1; i < argc; ++i) {
+    const std::string a = argv[i];
+    if (opties && a == "--") {
+      opties = false;
+    } else if (opties && (a == "--help" || a == "-h")) {
+      std::fputs(kGebruik, stdout);
+      status = 0;
+      return std::nullopt;
+    } else if (opties && a.size() > 1 && a[0] == '-') {
+      std::fprintf(stderr, "kzo-maak-voorbeeld: onbekende optie %s\n%s", a.c_str(), kGebruik);
+      status = 2;
+      return std::nullopt;
+    } else {
+      namen.push_back(a);
+    }
+  }
+  if (namen.size() > 1) {
+    std::fprintf(stderr, "kzo-maak-voorbeeld: hoogstens een bestandsnaam\n%s", kGebruik);
+    status = 2;
+    return std::nullopt;
+  }
+  return namen.empty() ? std::string("examples/voorbeeld.kzo") : namen.front();
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
   using namespace kzo;
-  const std::string pad = argc > 1 ? argv[1] : "examples/voorbeeld.kzo";
+  int status = 0;
+  const std::optional<std::string> gekozen = LeesArgumenten(argc, argv, status);
+  if (!gekozen) return status;
+  const std::string& pad = *gekozen;
 
   TCompetitie comp;
   comp.StandaardInstellingen(NaarStempel({2024, 3, 1, 19, 30, 0}));
