@@ -1,5 +1,6 @@
 // Writes the seed corpus of the fuzz harnesses with the program's own writer: every
-// version 2-5, riders of 368 and of 272 bytes, with and without a keyed-text section.
+// version 2-5, riders of 368 and of 272 bytes, with and without a keyed-text section, and
+// one competition of several classes larger than libFuzzer's default input length.
 //
 //   kzo-maak-corpus <folder>
 
@@ -34,6 +35,22 @@ std::vector<std::uint8_t> Zaad(int versie, bool tekst, bool oud) {
   return oud ? test::NaarOudFormaat(b) : b;
 }
 
+// Five classes of riders with keyed text in each: a seed that takes the readers through
+// many class records, beyond the 4096 bytes libFuzzer tries without -max_len.
+std::vector<std::uint8_t> Klassenzaad() {
+  TCompetitie c;
+  test::VulCompetitie(c, true);
+  const char* const namen[] = {"Quad", "Veteranen", "MX2"};
+  for (int i = 0; i < 3; ++i) {
+    TKlasse& k = test::VoegKlasseToe(c, namen[i], 2 + i, 3 + i);
+    c.MynData.SetData(k.Rijder(1)->Sleutel(), 1,
+                      "2\x04"
+                      "1\x04"
+                      "valse start");
+  }
+  return test::Bewaar(c);
+}
+
 }  // namespace
 }  // namespace kzo
 
@@ -56,6 +73,14 @@ int main(int argc, char** argv) {
         }
       }
     }
+  }
+  const std::string naam = std::string(argv[1]) + "/v5-368-klassen.kzo";
+  const auto b = kzo::Klassenzaad();
+  std::ofstream f(naam, std::ios::binary | std::ios::trunc);
+  f.write(reinterpret_cast<const char*>(b.data()), static_cast<std::streamsize>(b.size()));
+  if (!f) {
+    std::fprintf(stderr, "kzo-maak-corpus: kan %s niet schrijven\n", naam.c_str());
+    return 1;
   }
   return 0;
 }
