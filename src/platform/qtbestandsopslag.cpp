@@ -6,8 +6,10 @@
 #include <QStandardPaths>
 #include <QString>
 #include <QTemporaryFile>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <vector>
 
 #if defined(Q_OS_UNIX)
 #include <fcntl.h>
@@ -25,6 +27,10 @@ std::string Tekst(const QString& sjabloon, const std::string& naam, const QStrin
   return sjabloon.arg(QDir::toNativeSeparators(Q(naam)), reden).toStdString();
 }
 
+QString Beveiligd() {
+  return QStringLiteral("Het bestand \"%1\" is schrijfbeveiligd (alleen-lezen).");
+}
+
 #if defined(Q_OS_UNIX)
 QByteArray Pad(const std::string& naam) { return QFile::encodeName(Q(naam)); }
 QString SysteemReden(int fout) { return QString::fromLocal8Bit(std::strerror(fout)); }
@@ -37,6 +43,27 @@ int SyncPad(const QByteArray& pad, int extraVlaggen) {
   ::close(fd);
   return fout;
 }
+
+bool InMijnGroepen(gid_t groep) {
+  if (groep == ::getegid()) return true;
+  const int n = ::getgroups(0, nullptr);
+  if (n <= 0) return false;
+  std::vector<gid_t> groepen(static_cast<std::size_t>(n));
+  const int m = ::getgroups(n, groepen.data());
+  return m > 0 && std::find(groepen.begin(), groepen.begin() + m, groep) != groepen.begin() + m;
+}
+
+// Write-protected as the user sees it: by the write bits, not by access(). Root may write
+// any file, but a file without any write bit was protected on purpose; anyone else needs
+// the write bit that applies to them.
+bool IsSchrijfBeveiligd(const struct stat& st) {
+  if ((st.st_mode & 0222) == 0) return true;
+  const uid_t ik = ::geteuid();
+  if (ik == 0) return false;
+  if (st.st_uid == ik) return (st.st_mode & S_IWUSR) == 0;
+  if (InMijnGroepen(st.st_gid)) return (st.st_mode & S_IWGRP) == 0;
+  return (st.st_mode & S_IWOTH) == 0;
+}
 #endif
 
 }  // namespace
@@ -44,6 +71,51 @@ int SyncPad(const QByteArray& pad, int extraVlaggen) {
 bool TQtBestandsOpslag::Bestaat(const std::string& naam) {
   QFileInfo fi(Q(naam));
   return fi.exists() && fi.isFile();
+}
+
+std::string TQtBestandsOpslag::VolledigeNaam(const std::string& naam) {
+  if (naam.empty()) return naam;
+  return QFileInfo(Q(naam)).absoluteFilePath().toStdString();
+}
+
+std::string TQtBestandsOpslag::EchteNaam(const std::string& naam) {
+  // A chain of links ends long before this; a loop of them is left as it is.
+  constexpr int kMaxLinks = 40;
+  std::string pad = naam;
+  for (int i = 0; i < kMaxLinks; ++i) {
+#if defined(Q_OS_UNIX)
+    const QByteArray p = Pad(pad);
+    struct stat st;
+    if (::lstat(p.constData(), &st) != 0 || !S_ISLNK(st.st_mode)) return pad;
+    std::vector<char> buf(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : 4095) + 1);
+    const ssize_t n = ::readlink(p.constData(), buf.data(), buf.size());
+    if (n <= 0 || static_cast<std::size_t>(n) >= buf.size()) return pad;
+    QString doel = QFile::decodeName(QByteArray(buf.data(), static_cast<int>(n)));
+    // A relative target is relative to the link's folder, not to the current one.
+    if (QDir::isRelativePath(doel)) doel = QFileInfo(Q(pad)).path() + QLatin1Char('/') + doel;
+    pad = doel.toStdString();
+#else
+    const QFileInfo fi(Q(pad));
+    if (!fi.isSymbolicLink()) return pad;
+    pad = fi.symLinkTarget().toStdString();
+#endif
+  }
+  return naam;
+}
+
+TFout TQtBestandsOpslag::MagVervangen(const std::string& naam) {
+#if defined(Q_OS_UNIX)
+  struct stat st;
+  if (::stat(Pad(naam).constData(), &st) == 0 && S_ISREG(st.st_mode) && IsSchrijfBeveiligd(st))
+    return TFout(Beveiligd().arg(QDir::toNativeSeparators(Q(naam))).toStdString(),
+                 TFoutSoort::SchrijfBeveiligd);
+#else
+  const QFileInfo fi(Q(naam));
+  if (fi.isFile() && !fi.isWritable())
+    return TFout(Beveiligd().arg(QDir::toNativeSeparators(Q(naam))).toStdString(),
+                 TFoutSoort::SchrijfBeveiligd);
+#endif
+  return std::nullopt;
 }
 
 TFout TQtBestandsOpslag::LeesBestand(const std::string& naam, std::size_t maxGrootte,

@@ -9,6 +9,9 @@ namespace kzo {
 class TQtBestandsOpslag final : public IBestandsOpslag {
  public:
   bool Bestaat(const std::string& naam) override;
+  std::string VolledigeNaam(const std::string& naam) override;
+  std::string EchteNaam(const std::string& naam) override;
+  TFout MagVervangen(const std::string& naam) override;
   TFout LeesBestand(const std::string& naam, std::size_t maxGrootte,
                     std::vector<std::uint8_t>& bytes) override;
   TFout SchrijfTijdelijk(const std::string& doel, std::span<const std::uint8_t> bytes,

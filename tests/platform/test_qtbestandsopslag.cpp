@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QDirIterator>
@@ -7,6 +9,7 @@
 #include <QTemporaryDir>
 
 #include "core/file/bestand.h"
+#include "nepopslag.h"  // how failures print
 #include "platform/qtbestandsopslag.h"
 #include "testbestanden.h"
 
@@ -99,6 +102,61 @@ TEST_F(OpslagTest, ReadingChecksTheLimit) {
   EXPECT_EQ(bytes.size(), static_cast<std::size_t>(QFileInfo(naam).size()));
   EXPECT_TRUE(opslag.LeesBestand(naam.toStdString(), 100, bytes).has_value());
   EXPECT_FALSE(opslag.Bestaat(map.path().toStdString()));  // a folder is no file
+}
+
+TEST_F(OpslagTest, SavingThroughALinkKeepsTheLink) {
+  ASSERT_TRUE(QDir(map.path()).mkdir("data"));
+  const QString echt = map.filePath("data/seizoen.kzo");
+  ASSERT_EQ(Bewaar(echt), std::nullopt);
+  const QByteArray eerste = Inhoud(echt);
+  const QString link = map.filePath("uitslag.kzo");
+  ASSERT_EQ(::symlink("data/seizoen.kzo", QFile::encodeName(link).constData()), 0);
+
+  comp.Club.Clubnaam.Set("Tweede");
+  ASSERT_EQ(Bewaar(link), std::nullopt);
+  EXPECT_TRUE(QFileInfo(link).isSymbolicLink());
+  char doel[64] = {};
+  EXPECT_EQ(std::string(doel, ::readlink(QFile::encodeName(link).constData(), doel, sizeof doel)),
+            "data/seizoen.kzo");
+  EXPECT_EQ(Namen(map.path()), (QStringList{"data", "uitslag.kzo"}));
+  EXPECT_EQ(Namen(map.filePath("data")), (QStringList{"seizoen.BAK", "seizoen.kzo"}));
+  EXPECT_FALSE(QFileInfo(map.filePath("data/seizoen.BAK")).isSymbolicLink());
+  EXPECT_EQ(Inhoud(map.filePath("data/seizoen.BAK")), eerste);
+  TCompetitie terug;
+  ASSERT_TRUE(BestandLaden(terug, link.toStdString(), opslag, instellingen).ok);
+  EXPECT_EQ(terug.Club.Clubnaam.Get(), "Tweede");
+  EXPECT_EQ(comp.Bestandsnaam, link.toStdString());
+  EXPECT_EQ(instellingen.Teksten["LastFile"], link.toStdString());
+}
+
+// Mode 0444 is refused also for root, who could write the file: the mode bits decide.
+TEST_F(OpslagTest, AWriteProtectedFileIsRefusedAndLeftAlone) {
+  const QString naam = map.filePath("uitslag.kzo");
+  ASSERT_EQ(Bewaar(naam), std::nullopt);
+  const QByteArray eerste = Inhoud(naam);
+  comp.Club.Clubnaam.Set("Tweede");
+  ASSERT_EQ(Bewaar(naam), std::nullopt);
+  const QByteArray tweede = Inhoud(naam);
+  ASSERT_EQ(::chmod(QFile::encodeName(naam).constData(), 0444), 0);
+  const QString link = map.filePath("link.kzo");
+  ASSERT_EQ(::symlink("uitslag.kzo", QFile::encodeName(link).constData()), 0);
+
+  comp.Club.Clubnaam.Set("Derde");
+  for (const QString& als : {naam, link}) {
+    const TFout f = Bewaar(als);
+    ASSERT_TRUE(f.has_value()) << als.toStdString();
+    EXPECT_TRUE(f.SchrijfBeveiligd());
+    EXPECT_NE(f->find("schrijfbeveiligd"), std::string::npos) << *f;
+    EXPECT_NE(f->find(naam.toStdString()), std::string::npos) << *f;
+    EXPECT_EQ(Inhoud(naam), tweede);
+    EXPECT_EQ(Inhoud(map.filePath("uitslag.BAK")), eerste);
+    EXPECT_EQ(Namen(map.path()), (QStringList{"link.kzo", "uitslag.BAK", "uitslag.kzo"}));
+    EXPECT_TRUE(QFileInfo(link).isSymbolicLink());
+    struct stat st;
+    ASSERT_EQ(::stat(QFile::encodeName(naam).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0444u);
+    EXPECT_EQ(comp.Gewijzigd, 1);
+  }
 }
 
 }  // namespace

@@ -160,7 +160,8 @@ TLaadUitslag BestandLaden(TCompetitie& comp, const std::string& naam, IBestandsO
   if (!r.ok) return r;
   comp.Bestandsnaam = naam;
   try {
-    BewaarLaatsteBestand(instellingen, naam);
+    // In full: "Laad laatste bestand" may run from another folder.
+    BewaarLaatsteBestand(instellingen, opslag.VolledigeNaam(naam));
   } catch (const std::exception&) {
     return {false, 3};  // the competition was read whole; it keeps its name
   }
@@ -174,9 +175,12 @@ bool ZelfdeNaamHoofdletterOngevoelig(std::string_view a, std::string_view b) {
 }
 
 // The disk steps up to the moment the new file is in place; nothing under naam changes
-// before the last step.
+// before the last step. naam is the file itself, never a link to it.
 TFout SchrijfVeilig(IBestandsOpslag& opslag, const std::string& naam,
                     std::span<const std::uint8_t> bytes) {
+  // Before anything is written: a write-protected file is refused, not replaced.
+  if (opslag.Bestaat(naam))
+    if (TFout f = opslag.MagVervangen(naam)) return f;
   std::string tijdelijk;
   auto mislukt = [&](TFout fout) {
     if (!tijdelijk.empty()) opslag.Verwijder(tijdelijk);
@@ -208,15 +212,18 @@ TFout BestandBewaren(TCompetitie& comp, const std::string& naam, const Tletter& 
     comp.Club = voor;
     return std::string("Kan het bestand niet bewaren: ") + e.what();
   }
-  if (TFout f = SchrijfVeilig(opslag, naam, bytes)) {
+  // A link stays a link: the temporary file, the backup and the rename work on the file it
+  // points to. Replacing the link itself would leave that file with the old season.
+  const std::string doel = opslag.EchteNaam(naam);
+  if (TFout f = SchrijfVeilig(opslag, doel, bytes)) {
     comp.Club = voor;  // the header stays as the file on disk still has it
     return f;
   }
   // The new file is in place from here on; the competition is what it holds.
   comp.Bestandsnaam = naam;
-  if (TFout f = opslag.SynchroniseerMap(naam)) return f;
+  if (TFout f = opslag.SynchroniseerMap(doel)) return f;
   try {
-    BewaarLaatsteBestand(instellingen, naam);
+    BewaarLaatsteBestand(instellingen, opslag.VolledigeNaam(naam));
   } catch (const std::exception& e) {
     return std::string(e.what());
   }

@@ -60,16 +60,20 @@ std::string BakNaam(std::string_view naam);
 std::optional<std::string> BewaarAlsNaam(std::string_view naam);
 
 // Opens a competition file. A name that fails IsKzoNaam or a missing file: nothing
-// happens, no message. On success the file name is set and "LastFile" written.
+// happens, no message. On success the file name is set and "LastFile" written (in full).
 TLaadUitslag BestandLaden(TCompetitie& comp, const std::string& naam, IBestandsOpslag& opslag,
                           IInstellingenOpslag& instellingen);
 
 // Saves the competition under naam without ever leaving a half-written file there: the new
 // bytes go to a synced temporary file in the same folder, the previous file is kept as
-// ".BAK" (an older ".BAK" goes to the trash), then the temporary file replaces it. Success:
-// file name := naam, "LastFile" := naam, modified flag 0. A failed disk step leaves the file
-// under naam as it was, removes the temporary file, keeps the competition as it was
-// (modified) and returns the failure's text.
+// ".BAK" (an older ".BAK" goes to the trash), then the temporary file replaces it. When naam
+// is a symbolic link, all of that happens to the file it points to and the link stays.
+// Success: file name := naam, "LastFile" := naam in full, modified flag 0. A failed disk
+// step leaves the file under naam as it was, removes the temporary file, keeps the
+// competition as it was (modified) and returns the failure's text. A write-protected file
+// is refused before anything is written, with a failure of the kind
+// TFoutSoort::SchrijfBeveiligd (fout.SchrijfBeveiligd()), for which the program can offer
+// "Bewaar als".
 TFout BestandBewaren(TCompetitie& comp, const std::string& naam, const Tletter& lettertype,
                      const TKlok& klok, IBestandsOpslag& opslag, IInstellingenOpslag& instellingen);
 

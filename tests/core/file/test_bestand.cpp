@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -469,6 +470,61 @@ TEST_F(SchijfTest, AFailedStepLeavesTheFileAsItWas) {
     EXPECT_EQ(std::memcmp(&comp.Club, &kop, sizeof kop), 0) << wat;
     EXPECT_TRUE(instellingen.Teksten.empty()) << wat;
   }
+}
+
+// Refused before anything is written, and told apart from other failures so that the
+// program can offer "Bewaar als".
+TEST_F(SchijfTest, AWriteProtectedFileIsRefused) {
+  opslag.AlleenLezen = {naam};
+  const TClubInfo kop = comp.Club;
+  const TFout f = Bewaren(naam);
+  ASSERT_TRUE(f.has_value());
+  EXPECT_TRUE(f.SchrijfBeveiligd());
+  EXPECT_EQ(opslag.Bestanden, (std::map<std::string, Bytes>{{naam, oud}, {bak, ouder}}));
+  EXPECT_TRUE(opslag.Prullenbak.empty());
+  EXPECT_EQ(comp.Gewijzigd, 1);
+  EXPECT_EQ(std::memcmp(&comp.Club, &kop, sizeof kop), 0);
+  EXPECT_TRUE(instellingen.Teksten.empty());
+
+  // Other failures are no refusal; a new name is no protected file.
+  opslag.Faal = TStap::Schrijf;
+  EXPECT_FALSE(Bewaren("/d/ander.kzo").SchrijfBeveiligd());
+  opslag.Faal.reset();
+  EXPECT_EQ(Bewaren("/d/ander.kzo"), std::nullopt);
+}
+
+// A link (here a chain of two) stays a link: the file it points to gets the new bytes and
+// the backup beside it. The program keeps the name the user chose.
+TEST_F(SchijfTest, SavingThroughALinkWritesTheFileItPointsTo) {
+  opslag.Bestanden = {{"/e/echt.kzo", oud}};
+  opslag.Koppelingen = {{"/d/link.kzo", "/d/tussen.kzo"}, {"/d/tussen.kzo", "/e/echt.kzo"}};
+  EXPECT_EQ(Bewaren("/d/link.kzo"), std::nullopt);
+  EXPECT_EQ(opslag.Bestanden.size(), 2u);
+  EXPECT_EQ(opslag.Bestanden["/e/echt.BAK"], oud);
+  TCompetitie terug;
+  ASSERT_TRUE(BestandLaden(terug, opslag.Bestanden["/e/echt.kzo"]).ok);
+  VergelijkCompetities(comp, terug);
+  EXPECT_EQ(comp.Bestandsnaam, "/d/link.kzo");
+  EXPECT_EQ(instellingen.Teksten["LastFile"], "/d/link.kzo");
+
+  // The file behind the link is write-protected: refused as well.
+  opslag.AlleenLezen = {"/e/echt.kzo"};
+  EXPECT_TRUE(Bewaren("/d/link.kzo").SchrijfBeveiligd());
+}
+
+// "LastFile" must find the file from any folder: a relative name is stored in full. The
+// program keeps the name as it was given.
+TEST_F(SchijfTest, LastFileHoldsTheFullPath) {
+  EXPECT_EQ(Bewaren("x.kzo"), std::nullopt);
+  EXPECT_EQ(opslag.Bestanden.count("x.kzo"), 1u);
+  EXPECT_EQ(comp.Bestandsnaam, "x.kzo");
+  EXPECT_EQ(instellingen.Teksten["LastFile"], "/werk/x.kzo");
+
+  instellingen = TGeheugenInstellingen();
+  TCompetitie open;
+  ASSERT_TRUE(BestandLaden(open, "x.kzo", opslag, instellingen).ok);
+  EXPECT_EQ(open.Bestandsnaam, "x.kzo");
+  EXPECT_EQ(instellingen.Teksten["LastFile"], "/werk/x.kzo");
 }
 
 TEST_F(SchijfTest, FailuresAfterTheFileIsInPlaceKeepTheCompetitionModified) {
