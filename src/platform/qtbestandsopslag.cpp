@@ -3,16 +3,20 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QStandardPaths>
 #include <QString>
 #include <QTemporaryFile>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <string_view>
 #include <vector>
 
 #if defined(Q_OS_UNIX)
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -21,10 +25,34 @@ namespace kzo {
 
 namespace {
 
+// A temporary file is "<name>.kzotmp-" followed by this many letters or digits: a pattern
+// no file of the user's is likely to have, since the next save of <name> removes what
+// matches it and no running save holds.
+constexpr std::string_view kTijdelijk = ".kzotmp-";
+constexpr std::size_t kWillekeurig = 6;
+
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 std::string Tekst(const QString& sjabloon, const std::string& naam, const QString& reden) {
   return sjabloon.arg(QDir::toNativeSeparators(Q(naam)), reden).toStdString();
+}
+
+std::string Willekeurig() {
+  static constexpr std::string_view tekens =
+      "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+  std::string s;
+  for (std::size_t i = 0; i < kWillekeurig; ++i)
+    s += tekens[QRandomGenerator::global()->bounded(static_cast<int>(tekens.size()))];
+  return s;
+}
+
+[[maybe_unused]] bool IsTijdelijkVan(std::string_view naam, std::string_view basis) {
+  if (naam.size() != basis.size() + kTijdelijk.size() + kWillekeurig) return false;
+  if (!naam.starts_with(basis) || naam.substr(basis.size(), kTijdelijk.size()) != kTijdelijk)
+    return false;
+  return std::all_of(naam.end() - kWillekeurig, naam.end(), [](char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+  });
 }
 
 QString Beveiligd() {
@@ -33,6 +61,7 @@ QString Beveiligd() {
 
 #if defined(Q_OS_UNIX)
 QByteArray Pad(const std::string& naam) { return QFile::encodeName(Q(naam)); }
+// The system's own words for errno (in the user's language where the system has it).
 QString SysteemReden(int fout) { return QString::fromLocal8Bit(std::strerror(fout)); }
 
 // fsync on a descriptor of its own: a read-only one is enough on POSIX systems.
@@ -42,6 +71,21 @@ int SyncPad(const QByteArray& pad, int extraVlaggen) {
   int fout = ::fsync(fd) == 0 ? 0 : errno;
   ::close(fd);
   return fout;
+}
+
+// 0, or the errno of the failure (ENOSPC on a full disk).
+int SchrijfAlles(int fd, const std::uint8_t* data, std::size_t n) {
+  while (n > 0) {
+    const ssize_t w = ::write(fd, data, n);
+    if (w < 0) {
+      if (errno == EINTR) continue;
+      return errno;
+    }
+    if (w == 0) return EIO;
+    data += w;
+    n -= static_cast<std::size_t>(w);
+  }
+  return 0;
 }
 
 bool InMijnGroepen(gid_t groep) {
@@ -64,9 +108,111 @@ bool IsSchrijfBeveiligd(const struct stat& st) {
   if (InMijnGroepen(st.st_gid)) return (st.st_mode & S_IWGRP) == 0;
   return (st.st_mode & S_IWOTH) == 0;
 }
+
+// The rights of the new file: those of the one it replaces; a new one those of the umask.
+mode_t Rechten(const QByteArray& doel) {
+  struct stat st;
+  if (::stat(doel.constData(), &st) == 0) return st.st_mode & 07777;
+  // The umask can only be read by setting it; the program has one thread.
+  const mode_t masker = ::umask(0);
+  ::umask(masker);
+  return 0666 & ~masker;
+}
+
+// Removes the temporary files of earlier saves of basis that were killed: files of ours
+// (by name and owner) that no running save holds locked. A save's lock goes with its
+// process, so a killed one's file is free; a file that cannot be locked is left alone.
+void RuimOudeOp(const QByteArray& map, const std::string& basis) {
+  std::vector<std::string> namen;
+  if (DIR* d = ::opendir(map.constData())) {
+    while (const dirent* e = ::readdir(d))
+      if (IsTijdelijkVan(e->d_name, basis)) namen.emplace_back(e->d_name);
+    ::closedir(d);
+  }
+  if (namen.empty()) return;
+  const int m = ::open(map.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (m < 0) return;
+  for (const std::string& n : namen) {
+    struct stat st;
+    if (::fstatat(m, n.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(st.st_mode) ||
+        st.st_uid != ::geteuid())
+      continue;
+    int fd = ::openat(m, n.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) fd = ::openat(m, n.c_str(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) continue;
+    struct stat geopend;
+    if (::fstat(fd, &geopend) == 0 && geopend.st_ino == st.st_ino && geopend.st_dev == st.st_dev &&
+        ::flock(fd, LOCK_EX | LOCK_NB) == 0)
+      ::unlinkat(m, n.c_str(), 0);
+    ::close(fd);
+  }
+  ::close(m);
+}
+
+// Locks the new file (it is in use until renamed), gives it its rights and the bytes.
+int Vul(int fd, mode_t rechten, std::span<const std::uint8_t> bytes) {
+  ::flock(fd, LOCK_EX);  // without locks (some network folders) it is only not protected
+  if (::fchmod(fd, rechten) != 0) return errno;
+  return SchrijfAlles(fd, bytes.data(), bytes.size());
+}
+
+std::string NieuweNaam(const QByteArray& map, const std::string& basis) {
+  return map.toStdString() + "/" + basis + std::string(kTijdelijk) + Willekeurig();
+}
+
+std::string ProcPad(int fd) { return "/proc/self/fd/" + std::to_string(fd); }
+
+// The unnamed file gets the name naam, or another one of the pattern when that is taken.
+int GeefNaam(int fd, const QByteArray& map, const std::string& basis, std::string& naam) {
+  const std::string proc = ProcPad(fd);
+  for (int poging = 0; poging < 100; ++poging) {
+    if (::linkat(AT_FDCWD, proc.c_str(), AT_FDCWD, naam.c_str(), AT_SYMLINK_FOLLOW) == 0) return 0;
+    if (errno != EEXIST) return errno;
+    naam = NieuweNaam(map, basis);
+  }
+  return EEXIST;
+}
+
+// A copy for file systems without hard links, synced; 0 or the errno of the failure.
+int Kopieer(const QByteArray& van, const QByteArray& naar) {
+  const int in = ::open(van.constData(), O_RDONLY | O_CLOEXEC);
+  if (in < 0) return errno;
+  struct stat st;
+  int fout = ::fstat(in, &st) == 0 ? 0 : errno;
+  const int uit =
+      fout ? -1
+           : ::open(naar.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, st.st_mode & 07777);
+  if (!fout && uit < 0) fout = errno;
+  std::vector<std::uint8_t> buf(std::size_t{1} << 16);
+  while (!fout) {
+    const ssize_t n = ::read(in, buf.data(), buf.size());
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) fout = errno;
+    if (n <= 0) break;
+    fout = SchrijfAlles(uit, buf.data(), static_cast<std::size_t>(n));
+  }
+  if (!fout && ::fsync(uit) != 0) fout = errno;
+  if (uit >= 0 && ::close(uit) != 0 && !fout) fout = errno;
+  ::close(in);
+  if (fout && uit >= 0) ::unlink(naar.constData());
+  return fout;
+}
 #endif
 
 }  // namespace
+
+TQtBestandsOpslag::~TQtBestandsOpslag() {
+  while (!open_.empty()) Sluit(open_.begin()->first);
+}
+
+void TQtBestandsOpslag::Sluit(const std::string& tijdelijk) {
+  auto it = open_.find(tijdelijk);
+  if (it == open_.end()) return;
+#if defined(Q_OS_UNIX)
+  ::close(it->second.fd);
+#endif
+  open_.erase(it);
+}
 
 bool TQtBestandsOpslag::Bestaat(const std::string& naam) {
   QFileInfo fi(Q(naam));
@@ -92,7 +238,9 @@ std::string TQtBestandsOpslag::EchteNaam(const std::string& naam) {
     if (n <= 0 || static_cast<std::size_t>(n) >= buf.size()) return pad;
     QString doel = QFile::decodeName(QByteArray(buf.data(), static_cast<int>(n)));
     // A relative target is relative to the link's folder, not to the current one.
-    if (QDir::isRelativePath(doel)) doel = QFileInfo(Q(pad)).path() + QLatin1Char('/') + doel;
+    if (const QString map = QFileInfo(Q(pad)).path();
+        QDir::isRelativePath(doel) && map != QLatin1String("."))
+      doel = map + QLatin1Char('/') + doel;
     pad = doel.toStdString();
 #else
     const QFileInfo fi(Q(pad));
@@ -139,44 +287,71 @@ TFout TQtBestandsOpslag::SchrijfTijdelijk(const std::string& doel,
                                           std::span<const std::uint8_t> bytes,
                                           std::string& tijdelijk) {
   const QFileInfo fi(Q(doel));
-  QTemporaryFile tf(fi.absolutePath() + QLatin1Char('/') + fi.fileName() +
-                    QStringLiteral(".XXXXXX"));
-  tf.setAutoRemove(false);
-  if (!tf.open())
-    return Tekst(QStringLiteral("Kan geen tijdelijk bestand maken bij \"%1\": %2"), doel,
-                 tf.errorString());
-  tijdelijk = tf.fileName().toStdString();
-  // The new file takes the rights of the one it replaces; a new one those of the umask.
+  const QString geenTijdelijk = QStringLiteral("Kan geen tijdelijk bestand maken bij \"%1\": %2");
+  const QString schrijven = QStringLiteral("Kan \"%1\" niet schrijven: %2");
 #if defined(Q_OS_UNIX)
-  mode_t rechten;
-  struct stat st;
-  if (::stat(Pad(doel).constData(), &st) == 0) {
-    rechten = st.st_mode & 07777;
-  } else {
-    // The umask can only be read by setting it; the program has one thread.
-    mode_t masker = ::umask(0);
-    ::umask(masker);
-    rechten = 0666 & ~masker;
+  const QByteArray map = QFile::encodeName(fi.absolutePath());
+  const std::string basis = QFile::encodeName(fi.fileName()).toStdString();
+  RuimOudeOp(map, basis);
+  const mode_t rechten = Rechten(Pad(doel));
+
+#if defined(O_TMPFILE)
+  // Unnamed until the rename: a save killed before it leaves nothing behind. tijdelijk is
+  // the name it will get (Hernoem); until then it only stands for the open file. Naming it
+  // goes through /proc; without that, a named file from the start.
+  if (naamloos_) {
+    const int fd = ::open(map.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+    if (fd >= 0 && ::access(ProcPad(fd).c_str(), F_OK) != 0) {
+      ::close(fd);
+    } else if (fd >= 0) {
+      if (int fout = Vul(fd, rechten, bytes)) {
+        ::close(fd);
+        return Tekst(schrijven, doel, SysteemReden(fout));
+      }
+      tijdelijk =
+          QFile::decodeName(QByteArray::fromStdString(NieuweNaam(map, basis))).toStdString();
+      open_[tijdelijk] = {fd, doel, true};
+      return std::nullopt;
+    }
   }
-  if (::fchmod(tf.handle(), rechten) != 0)
-    return Tekst(QStringLiteral("Kan \"%1\" niet schrijven: %2"), tijdelijk, SysteemReden(errno));
-#else
-  if (fi.exists()) tf.setPermissions(fi.permissions());
 #endif
+  int fd = -1;
+  std::string naam;
+  for (int poging = 0; poging < 100 && fd < 0; ++poging) {
+    naam = NieuweNaam(map, basis);
+    fd = ::open(naam.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0 && errno != EEXIST) break;
+  }
+  if (fd < 0) return Tekst(geenTijdelijk, doel, SysteemReden(errno));
+  tijdelijk = QFile::decodeName(QByteArray::fromStdString(naam)).toStdString();
+  open_[tijdelijk] = {fd, doel};
+  if (int fout = Vul(fd, rechten, bytes)) return Tekst(schrijven, doel, SysteemReden(fout));
+  return std::nullopt;
+#else
+  QTemporaryFile tf(fi.absolutePath() + QLatin1Char('/') + fi.fileName() +
+                    QString::fromLatin1(kTijdelijk.data(), kTijdelijk.size()) +
+                    QStringLiteral("XXXXXX"));
+  tf.setAutoRemove(false);
+  if (!tf.open()) return Tekst(geenTijdelijk, doel, tf.errorString());
+  tijdelijk = tf.fileName().toStdString();
+  if (fi.exists()) tf.setPermissions(fi.permissions());
   const auto n = static_cast<qint64>(bytes.size());
   if ((n > 0 && tf.write(reinterpret_cast<const char*>(bytes.data()), n) != n) || !tf.flush())
-    return Tekst(QStringLiteral("Kan \"%1\" niet schrijven: %2"), tijdelijk, tf.errorString());
+    return Tekst(schrijven, doel, tf.errorString());
   tf.close();
-  if (tf.error() != QFileDevice::NoError)
-    return Tekst(QStringLiteral("Kan \"%1\" niet schrijven: %2"), tijdelijk, tf.errorString());
+  if (tf.error() != QFileDevice::NoError) return Tekst(schrijven, doel, tf.errorString());
   return std::nullopt;
+#endif
 }
 
 TFout TQtBestandsOpslag::Synchroniseer(const std::string& naam) {
 #if defined(Q_OS_UNIX)
-  if (int fout = SyncPad(Pad(naam), 0))
-    return Tekst(QStringLiteral("Kan \"%1\" niet op de schijf vastleggen: %2"), naam,
-                 SysteemReden(fout));
+  const auto it = open_.find(naam);
+  const int fout =
+      it != open_.end() ? (::fsync(it->second.fd) == 0 ? 0 : errno) : SyncPad(Pad(naam), 0);
+  if (fout)
+    return Tekst(QStringLiteral("Kan \"%1\" niet op de schijf vastleggen: %2"),
+                 it != open_.end() ? it->second.doel : naam, SysteemReden(fout));
 #else
   (void)naam;  // no portable way; the rename below is still what keeps the old file safe
 #endif
@@ -184,24 +359,21 @@ TFout TQtBestandsOpslag::Synchroniseer(const std::string& naam) {
 }
 
 TFout TQtBestandsOpslag::MaakKopie(const std::string& van, const std::string& naar) {
+  const QString sjabloon = QStringLiteral("Kan de reservekopie \"%1\" niet maken: %2");
 #if defined(Q_OS_UNIX)
   if (::link(Pad(van).constData(), Pad(naar).constData()) == 0) return std::nullopt;
-  const int fout = errno;
+  int fout = errno;
   // File systems without hard links get a copy.
-  if (fout != EXDEV && fout != EPERM && fout != ENOTSUP && fout != EOPNOTSUPP && fout != EMLINK &&
-      fout != ENOSYS)
-    return Tekst(QStringLiteral("Kan de reservekopie \"%1\" niet maken: %2"), naar,
-                 SysteemReden(fout));
-#endif
-  QFile f(Q(van));
-  if (!f.copy(Q(naar)))
-    return Tekst(QStringLiteral("Kan de reservekopie \"%1\" niet maken: %2"), naar,
-                 f.errorString());
-  if (TFout s = Synchroniseer(naar)) {
-    QFile::remove(Q(naar));
-    return s;
-  }
+  if (fout == EXDEV || fout == EPERM || fout == ENOTSUP || fout == EOPNOTSUPP || fout == EMLINK ||
+      fout == ENOSYS)
+    fout = Kopieer(Pad(van), Pad(naar));
+  if (fout) return Tekst(sjabloon, naar, SysteemReden(fout));
   return std::nullopt;
+#else
+  QFile f(Q(van));
+  if (!f.copy(Q(naar))) return Tekst(sjabloon, naar, f.errorString());
+  return std::nullopt;
+#endif
 }
 
 namespace {
@@ -224,8 +396,24 @@ TFout TQtBestandsOpslag::NaarPrullenbak(const std::string& naam) {
 
 TFout TQtBestandsOpslag::Hernoem(const std::string& van, const std::string& naar) {
 #if defined(Q_OS_UNIX)
-  if (::rename(Pad(van).constData(), Pad(naar).constData()) != 0)
-    return Tekst(QStringLiteral("Kan \"%1\" niet vervangen: %2"), naar, SysteemReden(errno));
+  const QString sjabloon = QStringLiteral("Kan \"%1\" niet vervangen: %2");
+  std::string bron = Pad(van).toStdString();
+  const auto it = open_.find(van);
+  const bool naamloos = it != open_.end() && it->second.naamloos;
+  if (naamloos) {
+    // The name comes only now, just before the rename: the moment in which a killed save
+    // leaves a temporary file (for the next save to remove) is as short as it gets. The
+    // name may differ from van when that one was taken meanwhile.
+    const QFileInfo fi(Q(naar));
+    if (int fout = GeefNaam(it->second.fd, QFile::encodeName(fi.absolutePath()),
+                            QFile::encodeName(fi.fileName()).toStdString(), bron))
+      return Tekst(sjabloon, naar, SysteemReden(fout));
+  }
+  if (::rename(bron.c_str(), Pad(naar).constData()) != 0) {
+    const int fout = errno;
+    if (naamloos) ::unlink(bron.c_str());  // unnamed again: Verwijder only closes it
+    return Tekst(sjabloon, naar, SysteemReden(fout));
+  }
 #else
   // Not atomic: a Windows build needs MoveFileEx with MOVEFILE_REPLACE_EXISTING here.
   QFile::remove(Q(naar));
@@ -233,6 +421,7 @@ TFout TQtBestandsOpslag::Hernoem(const std::string& van, const std::string& naar
   if (!f.rename(Q(naar)))
     return Tekst(QStringLiteral("Kan \"%1\" niet vervangen: %2"), naar, f.errorString());
 #endif
+  Sluit(van);  // in place: the lock of a running save goes
   return std::nullopt;
 }
 
@@ -250,6 +439,11 @@ TFout TQtBestandsOpslag::SynchroniseerMap(const std::string& naam) {
   return std::nullopt;
 }
 
-void TQtBestandsOpslag::Verwijder(const std::string& naam) { QFile::remove(Q(naam)); }
+void TQtBestandsOpslag::Verwijder(const std::string& naam) {
+  // An unnamed file has nothing on disk to remove: closing it is enough.
+  const auto it = open_.find(naam);
+  if (it == open_.end() || !it->second.naamloos) QFile::remove(Q(naam));
+  Sluit(naam);
+}
 
 }  // namespace kzo

@@ -1,12 +1,20 @@
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <chrono>
+#include <cstring>
+#include <random>
+#include <thread>
 
 #include "core/file/bestand.h"
 #include "nepopslag.h"  // how failures print
@@ -104,6 +112,15 @@ TEST_F(OpslagTest, ReadingChecksTheLimit) {
   EXPECT_FALSE(opslag.Bestaat(map.path().toStdString()));  // a folder is no file
 }
 
+QByteArray Bytes(const std::vector<std::uint8_t>& b) {
+  return QByteArray(reinterpret_cast<const char*>(b.data()), static_cast<qsizetype>(b.size()));
+}
+
+// The temporary files of a save of uitslag.kzo in map.
+QStringList Tijdelijk(const QString& map) {
+  return Namen(map).filter(QRegularExpression("^uitslag\\.kzo\\.kzotmp-[A-Za-z0-9]{6}$"));
+}
+
 TEST_F(OpslagTest, SavingThroughALinkKeepsTheLink) {
   ASSERT_TRUE(QDir(map.path()).mkdir("data"));
   const QString echt = map.filePath("data/seizoen.kzo");
@@ -156,6 +173,135 @@ TEST_F(OpslagTest, AWriteProtectedFileIsRefusedAndLeftAlone) {
     ASSERT_EQ(::stat(QFile::encodeName(naam).constData(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0444u);
     EXPECT_EQ(comp.Gewijzigd, 1);
+  }
+}
+
+// A write that fails as on a full disk: the system's reason and the user's file, never the
+// temporary file. A file size limit makes the write fail for real (EFBIG, as ENOSPC would).
+TEST_F(OpslagTest, AFailedWriteNamesTheSystemsReasonAndTheUsersFile) {
+  const QString naam = map.filePath("uitslag.kzo");
+  for (bool naamloos : {true, false}) {
+    TQtBestandsOpslag o(naamloos);
+    struct rlimit oud;
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &oud), 0);
+    struct rlimit klein = oud;
+    klein.rlim_cur = 1024;  // the competition takes a few kilobytes
+    auto signaal = ::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &klein), 0);
+    comp.Gewijzigd = 1;
+    const TFout f =
+        BestandBewaren(comp, naam.toStdString(), comp.Club.Lettertype, klok, o, instellingen);
+    ::setrlimit(RLIMIT_FSIZE, &oud);
+    ::signal(SIGXFSZ, signaal);
+
+    ASSERT_TRUE(f.has_value()) << naamloos;
+    EXPECT_FALSE(f.SchrijfBeveiligd());
+    EXPECT_NE(f->find("\"" + naam.toStdString() + "\""), std::string::npos) << *f;
+    EXPECT_NE(f->find(std::strerror(EFBIG)), std::string::npos) << *f;
+    EXPECT_EQ(f->find("kzotmp"), std::string::npos) << *f;
+    EXPECT_EQ(f->find("Unknown error"), std::string::npos) << *f;
+    EXPECT_TRUE(Namen(map.path()).isEmpty()) << Namen(map.path()).join(' ').toStdString();
+    EXPECT_EQ(comp.Gewijzigd, 1);
+  }
+}
+
+// Temporary files that killed saves of the same file left go with the next save, whether
+// that one writes an unnamed or a named file. A save still running (here: another storage
+// object between its write and its rename), files of other names and files of the user's
+// that merely look alike stay.
+TEST_F(OpslagTest, StaleTemporaryFilesOfTheSameFileGo) {
+  for (bool naamloos : {true, false}) {
+    const QString sub = map.filePath(naamloos ? "naamloos" : "benoemd");
+    ASSERT_TRUE(QDir().mkpath(sub));
+    const QString naam = sub + "/uitslag.kzo";
+    TQtBestandsOpslag o(naamloos);
+    const QStringList blijven = {"ander.kzo.kzotmp-Oud123", "uitslag.kzo.kzotmp-Oud12",
+                                 "uitslag.kzo.kzotmp-Oud1234", "uitslag.kzo.bewaar"};
+    for (const QString& n : blijven + QStringList{"uitslag.kzo.kzotmp-Oud123"}) {
+      QFile f(sub + "/" + n);
+      ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+      f.write("half");
+    }
+    TQtBestandsOpslag lopend(false);  // a named file, so that it is there to be seen
+    std::string bezig;
+    const std::vector<std::uint8_t> inhoud{1, 2, 3};
+    ASSERT_EQ(lopend.SchrijfTijdelijk(naam.toStdString(), inhoud, bezig), std::nullopt);
+    ASSERT_TRUE(QFileInfo::exists(QString::fromStdString(bezig)));
+
+    comp.Gewijzigd = 1;
+    ASSERT_EQ(BestandBewaren(comp, naam.toStdString(), comp.Club.Lettertype, klok, o, instellingen),
+              std::nullopt);
+    QStringList verwacht =
+        blijven + QStringList{"uitslag.kzo", QFileInfo(QString::fromStdString(bezig)).fileName()};
+    verwacht.sort();
+    EXPECT_EQ(Namen(sub), verwacht) << naamloos;
+
+    // Once that save is over, its file is in place and nothing of it is left.
+    ASSERT_EQ(lopend.Hernoem(bezig, naam.toStdString()), std::nullopt);
+    EXPECT_EQ(Inhoud(naam), QByteArray("\x01\x02\x03"));
+    EXPECT_TRUE(Tijdelijk(sub).isEmpty());
+  }
+}
+
+// A saving process killed at random moments, again and again: the file is always a whole
+// old or new competition, the backup too, and temporary files never pile up; the next save
+// removes what the killed ones left.
+TEST_F(OpslagTest, KilledSavesLeaveWholeFilesAndNoPileOfTemporaryFiles) {
+  // Large enough that a kill often lands inside the write.
+  TCompetitie a, b;
+  for (TCompetitie* c : {&a, &b}) {
+    test::VulCompetitie(*c, true);
+    test::VoegKlasseToe(*c, "Groot", 300, 30);
+  }
+  b.Club.Clubnaam.Set("Tweede");
+  const QByteArray oud = Bytes(BestandBytes(a, a.Club.Lettertype, klok));
+  const QByteArray nieuw = Bytes(BestandBytes(b, b.Club.Lettertype, klok));
+  ASSERT_NE(oud, nieuw);
+  std::mt19937 toeval(11);
+  for (bool naamloos : {true, false}) {
+    const QString sub = map.filePath(naamloos ? "naamloos" : "benoemd");
+    ASSERT_TRUE(QDir().mkpath(sub));
+    const std::string naam = (sub + "/uitslag.kzo").toStdString();
+    {
+      TQtBestandsOpslag o(naamloos);
+      ASSERT_EQ(BestandBewaren(a, naam, a.Club.Lettertype, klok, o, instellingen), std::nullopt);
+    }
+    int midden = 0;  // kills that left a temporary file: the write was under way
+    for (int i = 0; i < 30; ++i) {
+      const pid_t pid = ::fork();
+      ASSERT_GE(pid, 0);
+      if (pid == 0) {
+        TQtBestandsOpslag o(naamloos);
+        TGeheugenInstellingen eigen;
+        for (int n = 0;; ++n) {
+          TCompetitie& c = n % 2 ? a : b;
+          if (BestandBewaren(c, naam, c.Club.Lettertype, klok, o, eigen)) ::_exit(3);
+        }
+      }
+      std::this_thread::sleep_for(std::chrono::microseconds(1000 + toeval() % 30000));
+      ::kill(pid, SIGKILL);
+      int status = 0;
+      ::waitpid(pid, &status, 0);
+      ASSERT_TRUE(WIFSIGNALED(status)) << "the saving process stopped by itself: " << status;
+
+      const QByteArray nu = Inhoud(QString::fromStdString(naam));
+      EXPECT_TRUE(nu == oud || nu == nieuw) << "kill " << i << ": " << nu.size() << " bytes";
+      const QString bak = sub + "/uitslag.BAK";
+      if (QFileInfo::exists(bak)) {
+        const QByteArray b2 = Inhoud(bak);
+        EXPECT_TRUE(b2 == oud || b2 == nieuw) << "backup after kill " << i;
+      }
+      const QStringList tijdelijk = Tijdelijk(sub);
+      EXPECT_LE(tijdelijk.size(), 1) << tijdelijk.join(' ').toStdString();
+      midden += static_cast<int>(tijdelijk.size());
+      for (const QString& n : Namen(sub))
+        EXPECT_TRUE(n == "uitslag.kzo" || n == "uitslag.BAK" || tijdelijk.contains(n))
+            << n.toStdString();
+    }
+    TQtBestandsOpslag o(naamloos);
+    ASSERT_EQ(BestandBewaren(a, naam, a.Club.Lettertype, klok, o, instellingen), std::nullopt);
+    EXPECT_EQ(Namen(sub), (QStringList{"uitslag.BAK", "uitslag.kzo"})) << naamloos;
+    RecordProperty(naamloos ? "naamloos_midden" : "benoemd_midden", midden);
   }
 }
 
