@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "core/file/gebruikersinstellingen.h"
 
 namespace kzo {
@@ -69,14 +71,18 @@ TEST(Gebruikersinstellingen, WritesFailWithTheSettingsText) {
   EXPECT_THROW(BewaarLaatsteBestand(s, "/d/x.kzo"), TInstellingenFout);
 }
 
+// The separator added is the platform's ("\\" on Windows); one already there stays.
 TEST(Gebruikersinstellingen, ProgramFolderEndsInOneSeparator) {
+  const std::string sep(1, static_cast<char>(std::filesystem::path::preferred_separator));
   TGeheugenInstellingen s;
-  EXPECT_EQ(ProgrammaMap(s, "/home/club"), "/home/club/");
+  EXPECT_EQ(ProgrammaMap(s, "/home/club"), "/home/club" + sep);
   SchrijfTekst2(s, kKzoMap, "/opt/kzo");
-  EXPECT_EQ(ProgrammaMap(s, "/home/club"), "/opt/kzo/");
-  EXPECT_EQ(ProgrammaMap(s) + "KZO.CHM", "/opt/kzo/KZO.CHM");
+  EXPECT_EQ(ProgrammaMap(s, "/home/club"), "/opt/kzo" + sep);
+  EXPECT_EQ(ProgrammaMap(s) + "KZO.CHM", "/opt/kzo" + sep + "KZO.CHM");
   SchrijfTekst2(s, kKzoMap, "/opt/kzo/");
   EXPECT_EQ(ProgrammaMap(s, "/home/club"), "/opt/kzo/");
+  SchrijfTekst2(s, kKzoMap, "C:\\kzo" + sep);
+  EXPECT_EQ(ProgrammaMap(s, "/home/club"), "C:\\kzo" + sep);
 }
 
 }  // namespace
