@@ -172,7 +172,7 @@ TEST_F(OpslagTest, AWriteProtectedFileIsRefusedAndLeftAlone) {
     struct stat st;
     ASSERT_EQ(::stat(QFile::encodeName(naam).constData(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0444u);
-    EXPECT_EQ(comp.Gewijzigd, 1);
+    EXPECT_EQ(comp.Gewijzigd(), 1);
   }
 }
 
@@ -188,7 +188,7 @@ TEST_F(OpslagTest, AFailedWriteNamesTheSystemsReasonAndTheUsersFile) {
     klein.rlim_cur = 1024;  // the competition takes a few kilobytes
     auto signaal = ::signal(SIGXFSZ, SIG_IGN);
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &klein), 0);
-    comp.Gewijzigd = 1;
+    comp.MarkeerGewijzigd(1);
     const TFout f =
         BestandBewaren(comp, naam.toStdString(), comp.Club.Lettertype, klok, o, instellingen);
     ::setrlimit(RLIMIT_FSIZE, &oud);
@@ -201,7 +201,7 @@ TEST_F(OpslagTest, AFailedWriteNamesTheSystemsReasonAndTheUsersFile) {
     EXPECT_EQ(f->find("kzotmp"), std::string::npos) << *f;
     EXPECT_EQ(f->find("Unknown error"), std::string::npos) << *f;
     EXPECT_TRUE(Namen(map.path()).isEmpty()) << Namen(map.path()).join(' ').toStdString();
-    EXPECT_EQ(comp.Gewijzigd, 1);
+    EXPECT_EQ(comp.Gewijzigd(), 1);
   }
 }
 
@@ -228,7 +228,7 @@ TEST_F(OpslagTest, StaleTemporaryFilesOfTheSameFileGo) {
     ASSERT_EQ(lopend.SchrijfTijdelijk(naam.toStdString(), inhoud, bezig), std::nullopt);
     ASSERT_TRUE(QFileInfo::exists(QString::fromStdString(bezig)));
 
-    comp.Gewijzigd = 1;
+    comp.MarkeerGewijzigd(1);
     ASSERT_EQ(BestandBewaren(comp, naam.toStdString(), comp.Club.Lettertype, klok, o, instellingen),
               std::nullopt);
     QStringList verwacht =

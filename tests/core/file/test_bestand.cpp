@@ -482,7 +482,7 @@ TEST_F(SchijfTest, AWriteProtectedFileIsRefused) {
   EXPECT_TRUE(f.SchrijfBeveiligd());
   EXPECT_EQ(opslag.Bestanden, (std::map<std::string, Bytes>{{naam, oud}, {bak, ouder}}));
   EXPECT_TRUE(opslag.Prullenbak.empty());
-  EXPECT_EQ(comp.Gewijzigd, 1);
+  EXPECT_EQ(comp.Gewijzigd(), 1);
   EXPECT_EQ(std::memcmp(&comp.Club, &kop, sizeof kop), 0);
   EXPECT_TRUE(instellingen.Teksten.empty());
 
